@@ -1,0 +1,127 @@
+#include "engine/computer_move.h"
+
+#include <chrono>
+#include <cstring>
+
+#include "core/rules.h"
+#include "engine/levels.h"
+#include "engine/table_search.h"
+
+namespace kurobi {
+namespace {
+
+class SteadyTickSource final : public TickSource {
+public:
+    uint32_t NowMs() override {
+        using namespace std::chrono;
+        return static_cast<uint32_t>(
+            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    }
+};
+
+// The legal square of greatest weight, the first in column-then-row order on a tie.
+void PickByWeight(GameState& s) {
+    const int32_t* board = s.GameBoard();
+    const int32_t* weights = s.SquareWeights();
+    s.BestValue[1] = kMaxSentinel;
+    for (int x = 1; x <= 8; ++x) {
+        for (int y = 1; y <= 8; ++y) {
+            if (board[Cell(x, y)] != kEmpty || !FlanksAny(board, x, y, s.CpuColor)) continue;
+            if (weights[Cell(x, y)] > s.BestValue[1]) {
+                s.BestValue[1] = weights[Cell(x, y)];
+                s.MoveX[1] = x;
+                s.MoveY[1] = y;
+            }
+        }
+    }
+}
+
+void PreparePlies(GameState& s) {
+    for (int e = 0; e < kPreparedPlies; ++e) {
+        s.BestValue[e] = SentinelForPly(e);
+        s.MoveX[e] = s.MoveY[e] = s.BestX[e] = s.BestY[e] = 0;
+        if (e != 1) std::memcpy(s.PlyBoard(e) + 16, s.GameBoard() + 16, 8 * 16 * sizeof(int32_t));
+        std::memset(s.CpuMoveFlags[e] + 16, 0, 8 * 16);
+        std::memset(s.PlayerMoveFlags[e] + 16, 0, 8 * 16);
+    }
+    s.NodeCount = 0;
+}
+
+void StartEndgameRead(GameState& s, int total) {
+    s.EndgameEmpties = 64 - total;
+    s.Ply = 1;
+    FindLegalMoves(s);
+}
+
+}  // namespace
+
+TickSource& SteadyTicks() {
+    static SteadyTickSource ticks;
+    return ticks;
+}
+
+const char* SearchKindName(SearchKind kind) {
+    switch (kind) {
+        case SearchKind::Weight: return "weight";
+        case SearchKind::Pass: return "pass";
+        case SearchKind::Midgame: return "midgame";
+        case SearchKind::WinLoss: return "winloss";
+        case SearchKind::WinLossThenMidgame: return "winloss+midgame";
+        case SearchKind::Exact: return "exact";
+    }
+    return "?";
+}
+
+ComputerChoice ChooseComputerMove(GameState& s, TickSource& ticks) {
+    s.Ply = 1;
+    FindLegalMoves(s);
+    const int total = s.PlayerDiscs + s.CpuDiscs;
+    const int t = s.EndgameStart;
+    const bool canMove = s.CpuMoveCount[1] > 0;
+
+    ComputerChoice choice{};
+    if ((s.BaseDepth == 1 || total >= 63) && canMove) {
+        PickByWeight(s);
+        choice.kind = SearchKind::Weight;
+    } else if (!canMove || s.BaseDepth == 1) {
+        choice.kind = SearchKind::Pass;
+        choice.value = choice.forecast = kMaxSentinel;
+        return choice;
+    } else {
+        s.SearchDepth += SearchDepthRise(total);
+        PreparePlies(s);
+        const uint32_t start = ticks.NowMs();
+        if (total < t - 1) {
+            s.Ply = 1;
+            FindLegalMoves(s);
+            SearchNode(s);
+            choice.kind = SearchKind::Midgame;
+        } else if (total <= t) {
+            StartEndgameRead(s, total);
+            WinLossNode(s);
+            choice.kind = SearchKind::WinLoss;
+            choice.forecast = s.BestValue[1];
+            if (s.BestValue[1] < 0) {
+                s.Ply = 1;
+                SearchNode(s);
+                choice.kind = SearchKind::WinLossThenMidgame;
+            }
+        } else {
+            StartEndgameRead(s, total);
+            ExactNode(s);
+            choice.kind = SearchKind::Exact;
+            choice.forecast = s.BestValue[1];
+        }
+        choice.elapsedMs = static_cast<uint32_t>(ticks.NowMs() - start);
+        s.MoveX[1] = s.BestX[1];
+        s.MoveY[1] = s.BestY[1];
+        choice.nodes = s.NodeCount;
+    }
+    choice.x = s.MoveX[1];
+    choice.y = s.MoveY[1];
+    choice.value = s.BestValue[1];
+    if (!IsEndgameRead(choice.kind)) choice.forecast = choice.value;
+    return choice;
+}
+
+}  // namespace kurobi

@@ -1,0 +1,52 @@
+// Command-line front of the engine: analyses positions given one a line, counts the move tree
+// and measures search speed.
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "tools/analysis.h"
+#include "tools/bench.h"
+#include "tools/perft.h"
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: kurobi-analyze            positions on standard input, one a line\n"
+                 "       kurobi-analyze perft N    leaf count of the move tree to depth N\n"
+                 "       kurobi-analyze bench      search speed on built-in positions\n");
+    return 2;
+}
+
+int AnalyzeStandardInput() {
+    int status = 0;
+    std::string line;
+    std::string result;
+    std::string error;
+    while (std::getline(std::cin, line)) {
+        if (kurobi::AnalyzeLine(line, result, error)) {
+            std::cout << result << '\n' << std::flush;
+        } else {
+            std::cerr << "error: " << error << '\n';
+            status = 1;
+        }
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 1) return AnalyzeStandardInput();
+    const std::string command = argv[1];
+    if (command == "perft" && argc == 3) {
+        const int depth = std::atoi(argv[2]);
+        if (depth < 0 || depth > 20) return Usage();
+        std::printf("%llu\n", static_cast<unsigned long long>(kurobi::Perft(depth)));
+        return 0;
+    }
+    if (command == "bench" && argc == 2) return kurobi::RunBench(std::cout);
+    return Usage();
+}
