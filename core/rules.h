@@ -12,6 +12,7 @@ namespace kurobi {
 struct Square {
     int x;
     int y;
+    friend bool operator==(const Square&, const Square&) = default;
 };
 
 // The move order of every search and so its tie-break: corners first, the squares diagonally

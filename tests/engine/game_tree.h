@@ -1,0 +1,45 @@
+#pragma once
+// Plain recursive game-tree walks, written independently of the engine's per-ply tables, that the
+// searches are checked against.
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "core/game_state.h"
+#include "core/rules.h"
+
+namespace kurobi::testing {
+
+struct Position {
+    int32_t cells[kCells] = {};
+    int32_t toMove = kBlack;
+};
+
+int CountEmpty(const Position& p);
+bool HasMove(const int32_t* cells, int32_t mover);
+
+// Random legal play from the start until `empties` squares are left and `toMove` has a move.
+// Returns false if the game ended first.
+bool RandomPosition(std::mt19937& rng, int empties, Position& out);
+
+// The final disc difference for `cpu` with best play by both sides, `cpu` to move.
+int ExactValue(const Position& p, int32_t cpu);
+
+// Moves tried by a full-width read to the end (passes not counted).
+int64_t FullTreeMoves(const Position& p);
+
+struct RootValue {
+    Square move;
+    int32_t value;
+};
+
+// The values of the root moves, in list order, of a fixed-depth minimax with the game's leaf
+// evaluation: the computer (to move in `p`) moves at odd plies, a pass uses up a ply, a move into
+// ply >= depth is a leaf. Weights and the list as in the game state.
+std::vector<RootValue> MidgameRootValues(const Position& p, int depth, const GameState& s);
+
+// Plays `mover` at (x, y) on a copy.
+Position Play(const Position& p, int x, int y);
+
+}  // namespace kurobi::testing
