@@ -8,7 +8,7 @@ KUROBI_PACKAGES=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   xvfb xauth fonts-ipafont-gothic
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm
 )
 
 kurobi_install_missing() {
