@@ -1,0 +1,110 @@
+#pragma once
+// TForm1, the program's one window. It owns the game state and every control, receives every
+// user action through its handlers, and is the screen the game flow draws on (GameView).
+
+#include <QMainWindow>
+#include <memory>
+
+#include "core/game_state.h"
+#include "core/game_view.h"
+#include "ui/client_area.h"
+#include "ui/form_controls.h"
+#include "ui/main_menu.h"
+#include "ui/platform_color_dialog.h"
+#include "ui/platform_sound.h"
+
+namespace kurobi {
+
+// The window caption and the application title differ by the point after "ver".
+inline constexpr char kFormCaption[] = "Kurobiver1.17";
+inline constexpr char kApplicationTitle[] = "Kurobiver.1.17";
+
+class TForm1 : public QMainWindow, public GameView {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    GameState& State() { return *state_; }
+
+    // The window's size including the frame that the window system puts around it, where it
+    // tells; the board's geometry follows the outer width.
+    QSize OuterSize() const;
+    void SetOuterSize(QSize outer);
+
+    // GameView.
+    void SetStatusText(std::string_view text) override;
+    void SetForecastText(std::string_view text) override;
+    void ShowCounts(int playerDiscs, int cpuDiscs) override;
+    void DrawDiscs() override;
+    void DrawBoard() override;
+    void ClearBoardForNewGame() override;
+    void DrawMoveRings() override;
+    void PlayWave(Sound sound) override;
+    void Pause(int ms) override;
+    void ProcessEvents() override;
+    void FlashWindow() override;
+    void ShowMessage(std::string_view text) override;
+    void AppendMemo(std::string_view line) override;
+    void SetUndoEnabled(bool enabled) override;
+    void SetOrderChoiceEnabled(bool enabled) override;
+    void SetOrderChoice(int item) override;
+    int OrderChoice() const override;
+    void SetStartCaption(std::string_view text) override;
+    bool Closing() const override { return closing_; }
+
+    // Handlers of the controls and menu items.
+    void Btn_StartClick();
+    void Btn_JouhouClick();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button5Click();
+    void Button6Click();
+    void Undo1Click();
+    void K17Click() { SetDisplaySpeed(10); }
+    void K18Click() { SetDisplaySpeed(80); }
+    void K19Click() { SetDisplaySpeed(300); }
+    void K26Click();
+    void PB_BanMouseDown(Qt::MouseButton button, QPoint position);
+    void PB_BanMouseUp(Qt::MouseButton button, QPoint position);
+    void PB_BanPaint() { DrawBoard(); }
+    void FormResize();
+
+    // The handler of the level items K6..K15 and K25 (levels 1..11): the level's search
+    // fields and its check mark.
+    void SelectLevel(int level);
+    // FlipDelay and the display-speed check marks (10 "どぱっ", 80 "ぱらぱら", 300 "だらだら").
+    void SetDisplaySpeed(int flipDelay);
+    // One pause of FlipDelay milliseconds: the beat of every animation.
+    void DisplayPause() { Pause(state_->FlipDelay); }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void ConnectHandlers();
+    void FormCreate();
+    // The frame the window system puts around the window, where it tells.
+    QMargins FrameMargins() const;
+
+    // Seams for work that lands later: the game flow's new game, the settings file and the
+    // notification icon.
+    void NewGame();
+    void ReadSettingsHook() {}
+    void WriteSettingsHook() {}
+    void AddTrayIcon() {}
+
+    std::unique_ptr<GameState> state_;
+    ClientArea* client_ = nullptr;
+    FormControls controls_{};
+    MainMenuItems menu_{};
+    WavePlayer waves_;
+    ColorChooser ColorDialog1;
+    bool closing_ = false;
+    bool flashed_ = false;
+};
+
+}  // namespace kurobi
