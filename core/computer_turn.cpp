@@ -1,0 +1,138 @@
+// The computer's turn: its choice of move, the memo and forecast, the corner effect, the placed
+// and animated move, and then the end of the game or a pass of either side.
+
+#include "core/game_flow.h"
+#include "core/rules.h"
+#include "core/search_report.h"
+#include "engine/square_weights.h"
+
+namespace kurobi {
+namespace {
+
+constexpr int kCornerFlashes = 6;  // an even count leaves the caption as it was
+constexpr int kCornerFlashMs = 150;
+
+// The memo names an endgame read before it runs, so which read the computer's choice will make
+// is worked out here from the same disc total: the weight pick (level 1 or the last square) and
+// the pass come first, then the total decides.
+const char* EndgameReadHeader(const GameState& s) {
+    const int total = s.PlayerDiscs + s.CpuDiscs;
+    if (s.BaseDepth == 1 || total >= 63 || s.CpuMoveCount[1] == 0) return nullptr;
+    if (total < s.EndgameStart - 1) return nullptr;
+    return total <= s.EndgameStart ? "last spart2" : "last spart";
+}
+
+void ClearMoveTables(GameState& s) {
+    for (int ply = 1; ply < kPreparedPlies; ++ply) {
+        for (int x = 1; x <= 8; ++x) {
+            for (int y = 1; y <= 8; ++y) {
+                s.CpuMoveFlags[ply][Cell(x, y)] = 0;
+                s.PlayerMoveFlags[ply][Cell(x, y)] = 0;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+bool GameFlow::ComputerTurn() {
+    if (s_.Turn == kComputerTurn) {
+        if (!ThinkAndPlay() || !SettleEndAndPasses()) return false;
+    }
+    SetUndo(snapshotOfThisGame_);
+    return true;
+}
+
+bool GameFlow::ThinkAndPlay() {
+    view_.SetStatusText("考え中、、");
+    SetUndo(false);
+    view_.ProcessEvents();
+    if (view_.Closing()) return false;
+
+    s_.Ply = 1;
+    FindLegalMoves(s_);
+    if (const char* header = EndgameReadHeader(s_)) view_.AppendMemo(header);
+    ComputerChoice choice{};
+    view_.Think([&] { choice = ChooseComputerMove(s_, ticks_); });
+    if (view_.Closing()) return false;
+
+    if (IsEndgameRead(choice.kind)) {
+        const Forecast forecast = ForecastFor(choice.forecast);
+        view_.AppendMemo(forecast.memo);
+        view_.SetForecastText(forecast.label);
+    }
+    if (IsSearch(choice.kind)) {
+        for (const std::string& line : DiagnosticLines(s_, choice.elapsedMs))
+            view_.AppendMemo(line);
+    }
+    if (choice.kind != SearchKind::Pass) {
+        if (!AnnounceComputerMove() || !PlaceComputerMove()) return false;
+    }
+    WrapUpComputerTurn();
+    return true;
+}
+
+bool GameFlow::AnnounceComputerMove() {
+    const int x = s_.MoveX[1];
+    const int y = s_.MoveY[1];
+    if (!IsCorner(x, y)) {
+        view_.PlayWave(Sound::Put);
+        return true;
+    }
+    view_.PlayWave(Sound::Kado);
+    for (int i = 0; i < kCornerFlashes; ++i) {
+        view_.FlashWindow();
+        if (view_.Closing() || !Pause(kCornerFlashMs)) return false;
+    }
+    ApplyCornerRaise(s_, x, y);
+    return true;
+}
+
+bool GameFlow::PlaceComputerMove() {
+    const int x = s_.MoveX[1];
+    const int y = s_.MoveY[1];
+    if (!IsOnBoard(x, y) || s_.GameBoard()[Cell(x, y)] != kEmpty) {
+        return Message("エラーが出ちゃいました。");
+    }
+    if (!PlaceAndTurn(x, y, Mover::Computer)) return false;
+    s_.Turn = kPlayerTurn;
+    return true;
+}
+
+void GameFlow::WrapUpComputerTurn() {
+    s_.MoveX[1] = 0;
+    s_.MoveY[1] = 0;
+    s_.BestValue[1] = kMaxSentinel;
+    // A refused move may follow a search that left Ply elsewhere; the game position is shown.
+    s_.Ply = 1;
+    view_.DrawDiscs();
+    view_.SetStatusText("待機中");
+    FindLegalMoves(s_);
+}
+
+bool GameFlow::SettleEndAndPasses() {
+    const bool cpuCanMove = s_.CpuMoveCount[1] > 0;
+    const bool playerCanMove = s_.PlayerMoveCount[1] > 0;
+    if (!cpuCanMove && !playerCanMove) {
+        const int lead = s_.PlayerDiscs - s_.CpuDiscs;
+        if (!Message(lead > 0    ? "あなたの勝ちです。"
+                     : lead == 0 ? "引き分けです。"
+                                 : "私の勝ちです。")) {
+            return false;
+        }
+        s_.Turn = kGameOver;
+    } else if (!cpuCanMove && s_.Turn == kComputerTurn) {
+        if (!Message("私はパスです")) return false;
+        s_.Turn = kPlayerTurn;
+    } else if (!playerCanMove && s_.Turn == kPlayerTurn) {
+        if (!Message("あなたはパスです")) return false;
+        s_.Turn = kComputerTurn;
+        view_.DrawDiscs();
+        if (!Pause(s_.FlipDelay)) return false;
+        ClearMoveTables(s_);
+        return ComputerTurn();
+    }
+    return true;
+}
+
+}  // namespace kurobi
