@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/rules.h"
+#include "engine/fast_search.h"
 #include "engine/levels.h"
 #include "engine/table_search.h"
 
@@ -53,6 +54,33 @@ void StartEndgameRead(GameState& s, int total) {
     FindLegalMoves(s);
 }
 
+// The three searches, by the engine chosen. Each returns false when a stop request ended it.
+bool StopRequested(const ThinkOptions& options) {
+    return options.stop != nullptr && options.stop->load(std::memory_order_relaxed);
+}
+
+bool RunMidgameSearch(GameState& s, const ThinkOptions& options) {
+    if (options.engine == SearchEngine::Bitboard) return FastMidgameSearch(s, options.stop);
+    if (StopRequested(options)) return false;
+    SearchNode(s);
+    return true;
+}
+
+bool RunWinLossRead(GameState& s, const ThinkOptions& options) {
+    if (options.engine == SearchEngine::Bitboard)
+        return FastWinLossRead(s, options.stop, options.splitWinLoss);
+    if (StopRequested(options)) return false;
+    WinLossNode(s);
+    return true;
+}
+
+bool RunExactRead(GameState& s, const ThinkOptions& options) {
+    if (options.engine == SearchEngine::Bitboard) return FastExactRead(s, options.stop);
+    if (StopRequested(options)) return false;
+    ExactNode(s);
+    return true;
+}
+
 }  // namespace
 
 TickSource& SteadyTicks() {
@@ -72,7 +100,7 @@ const char* SearchKindName(SearchKind kind) {
     return "?";
 }
 
-ComputerChoice ChooseComputerMove(GameState& s, TickSource& ticks) {
+ComputerChoice ChooseComputerMove(GameState& s, const ThinkOptions& options, TickSource& ticks) {
     s.Ply = 1;
     FindLegalMoves(s);
     const int total = s.PlayerDiscs + s.CpuDiscs;
@@ -91,28 +119,33 @@ ComputerChoice ChooseComputerMove(GameState& s, TickSource& ticks) {
         s.SearchDepth += SearchDepthRise(total);
         PreparePlies(s);
         const uint32_t start = ticks.NowMs();
+        bool finished;
         if (total < t - 1) {
             s.Ply = 1;
             FindLegalMoves(s);
-            SearchNode(s);
+            finished = RunMidgameSearch(s, options);
             choice.kind = SearchKind::Midgame;
         } else if (total <= t) {
             StartEndgameRead(s, total);
-            WinLossNode(s);
+            finished = RunWinLossRead(s, options);
             choice.kind = SearchKind::WinLoss;
             choice.forecast = s.BestValue[1];
-            if (s.BestValue[1] < 0) {
+            if (finished && s.BestValue[1] < 0) {
                 s.Ply = 1;
-                SearchNode(s);
+                finished = RunMidgameSearch(s, options);
                 choice.kind = SearchKind::WinLossThenMidgame;
             }
         } else {
             StartEndgameRead(s, total);
-            ExactNode(s);
+            finished = RunExactRead(s, options);
             choice.kind = SearchKind::Exact;
             choice.forecast = s.BestValue[1];
         }
         choice.elapsedMs = static_cast<uint32_t>(ticks.NowMs() - start);
+        if (!finished) {
+            choice.stopped = true;
+            return choice;
+        }
         s.MoveX[1] = s.BestX[1];
         s.MoveY[1] = s.BestY[1];
         choice.nodes = s.NodeCount;

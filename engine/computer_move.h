@@ -2,6 +2,7 @@
 // The computer's choice of move on its turn: the square-weight pick, the pass, or one of the
 // searches chosen by the disc total, with the preparation the searches expect.
 
+#include <atomic>
 #include <cstdint>
 
 #include "core/game_state.h"
@@ -22,6 +23,21 @@ struct ComputerChoice {
     int32_t forecast; // BestValue[1] after the endgame read: its sign is the predicted result
     int32_t nodes;    // NodeCount
     int64_t elapsedMs;
+    bool stopped;     // a stop request ended the search: only `kind` holds, and the state
+                      // holds no result
+};
+
+// Which implementation runs the searches. Both give the same moves, values and node counts; the
+// table-based one is the reference the bitboard one is checked against.
+enum class SearchEngine { Bitboard, TableBased };
+
+struct ThinkOptions {
+    SearchEngine engine = SearchEngine::Bitboard;
+    // Set from another thread to end a bitboard search within a few thousand nodes. The
+    // table-based searches look at it only before they start.
+    const std::atomic<bool>* stop = nullptr;
+    // The bitboard win-loss read shares its root moves out between two threads.
+    bool splitWinLoss = true;
 };
 
 // A millisecond tick counter; the think time is measured on it.
@@ -37,6 +53,10 @@ TickSource& SteadyTicks();
 // Runs the computer's turn up to its choice: legal moves at ply 1, the weight pick or pass, or
 // the search-depth rise, the preparation of plies 0..19 and the search the disc total calls for.
 // Leaves MoveX[1], MoveY[1] and BestValue[1] as the turn driver expects to find them.
-ComputerChoice ChooseComputerMove(GameState& s, TickSource& ticks = SteadyTicks());
+ComputerChoice ChooseComputerMove(GameState& s, const ThinkOptions& options,
+                                  TickSource& ticks = SteadyTicks());
+inline ComputerChoice ChooseComputerMove(GameState& s, TickSource& ticks = SteadyTicks()) {
+    return ChooseComputerMove(s, ThinkOptions{}, ticks);
+}
 
 }  // namespace kurobi

@@ -1,0 +1,13 @@
+#include "engine/bitboard.h"
+
+namespace kurobi {
+
+Bitboard DiscsOf(const int32_t* board, int32_t color) {
+    Bitboard discs = 0;
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y)
+            if (board[Cell(x, y)] == color) discs |= SquareBit(SquareIndex(x, y));
+    return discs;
+}
+
+}  // namespace kurobi

@@ -1,0 +1,43 @@
+#include "engine/search_frame.h"
+
+namespace kurobi {
+
+SearchFrame::SearchFrame(const GameState& s, const std::atomic<bool>* stop,
+                         const std::atomic<bool>* abandon)
+    : nodes_(static_cast<uint32_t>(s.NodeCount)), stop_(stop), abandon_(abandon) {
+    const int32_t* board = s.PlyBoard(1);
+    rootCpu_ = DiscsOf(board, s.CpuColor);
+    rootPlayer_ = DiscsOf(board, s.PlayerColor);
+    // A square occupied at the root stays occupied, so it can never be a move in this read.
+    int count = 0;
+    for (int i = 0; i < s.EmptyCount; ++i) {
+        const int x = s.EmptyX[i];
+        const int y = s.EmptyY[i];
+        if (board[Cell(x, y)] != kEmpty) continue;
+        const int square = SquareIndex(x, y);
+        order_[count++] = static_cast<int8_t>(square);
+        listSquares_ |= SquareBit(square);
+        if (s.CpuMoveFlags[1][Cell(x, y)] == 1) rootMoves_ |= SquareBit(square);
+    }
+    for (int ply = 0; ply < kPlies; ++ply) value_[ply] = s.BestValue[ply];
+}
+
+bool SearchFrame::Poll() {
+    const auto requested = [](const std::atomic<bool>* flag) {
+        return flag != nullptr && flag->load(std::memory_order_relaxed);
+    };
+    stopped_ = stopped_ || requested(stop_) || requested(abandon_);
+    return stopped_;
+}
+
+void SearchFrame::WriteBack(GameState& s) const {
+    s.NodeCount = static_cast<int32_t>(nodes_);
+    for (int ply = 0; ply < kPlies; ++ply) s.BestValue[ply] = value_[ply];
+    if (bestMove_ >= 0) {
+        s.BestX[1] = SquareColumn(bestMove_);
+        s.BestY[1] = SquareRow(bestMove_);
+    }
+    s.Ply = 0;
+}
+
+}  // namespace kurobi

@@ -1,0 +1,97 @@
+#pragma once
+// What every bitboard search carries through its read: the move order, the running value of every
+// ply, the node count, the root move and a request to stop. It is filled from the game state at
+// the start and written back at the end, so that the turn driver finds the state as the
+// table-based searches leave it.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+#include "core/game_state.h"
+#include "engine/bitboard.h"
+
+namespace kurobi {
+
+class SearchFrame {
+  public:
+    // Nodes between two looks at the stop requests.
+    static constexpr uint32_t kPollInterval = 4096;
+
+    // `stop` and `abandon` may be null; either one set ends the read at the next look.
+    SearchFrame(const GameState& s, const std::atomic<bool>* stop,
+                const std::atomic<bool>* abandon = nullptr);
+
+    // The root position: the computer's and the player's discs.
+    Bitboard rootCpu() const { return rootCpu_; }
+    Bitboard rootPlayer() const { return rootPlayer_; }
+    // The computer's moves at the root, as the turn driver flagged them.
+    Bitboard rootMoves() const { return rootMoves_; }
+    // The squares of the empty-square list; the only squares a move or a mobility count may use.
+    Bitboard listSquares() const { return listSquares_; }
+
+    // Calls `read(square)` for each square of `moves` in list order until it returns true.
+    template <class Read>
+    void ForEachInListOrder(Bitboard moves, Read&& read) {
+        for (int i = 0; moves != 0; ++i) {
+            const int square = order_[i];
+            if ((moves & SquareBit(square)) == 0) continue;
+            moves ^= SquareBit(square);
+            if (read(square)) return;
+        }
+    }
+
+    // Counts one move tried; now and then looks at the stop requests.
+    void CountNode() {
+        if ((++nodes_ & (kPollInterval - 1)) == 0) Poll();
+    }
+    bool stopped() const { return stopped_; }
+    // Looks at the stop requests at once.
+    bool Poll();
+    uint32_t nodes() const { return nodes_; }
+    void setNodes(uint32_t nodes) { nodes_ = nodes; }
+
+    int32_t& value(int ply) { return value_[ply]; }
+
+    // The root move being read: a fold that raises the root records it as the best.
+    void setRootMove(int square) { rootMove_ = square; }
+
+    // Folds the value v of ply q into its parent, which takes the minimum when q is odd (the
+    // player moves at q - 1) and the maximum when q is even. Returns whether the parent changed.
+    bool Fold(int q, int32_t v) {
+        int32_t& parent = value_[q - 1];
+        if ((q & 1) ? !(v < parent) : !(v > parent)) return false;
+        parent = v;
+        if (q == 2) bestMove_ = rootMove_;
+        return true;
+    }
+
+    // Whether the parent of ply q can stop: an ancestor q - 2, q - 4, ... down to `lowest`, where
+    // the same side moves as at q, already holds v or better for that side. This is fail-hard
+    // alpha-beta against the running values on the line.
+    bool AncestorCuts(int q, int32_t v, int lowest) const {
+        for (int k = q - 2; k >= lowest; k -= 2)
+            if ((q & 1) ? value_[k] >= v : value_[k] <= v) return true;
+        return false;
+    }
+
+    // Hands the read's result to the game state: NodeCount, every BestValue slot, the recorded
+    // root move in BestX[1], BestY[1], and Ply = 0.
+    void WriteBack(GameState& s) const;
+
+  private:
+    Bitboard rootCpu_;
+    Bitboard rootPlayer_;
+    Bitboard rootMoves_ = 0;
+    Bitboard listSquares_ = 0;
+    std::array<int8_t, 64> order_{};  // list squares empty at the root, in list order
+    std::array<int32_t, kPlies> value_;
+    uint32_t nodes_;
+    int rootMove_ = -1;
+    int bestMove_ = -1;  // -1: no fold raised the root, BestX[1] and BestY[1] stay as found
+    bool stopped_ = false;
+    const std::atomic<bool>* stop_;
+    const std::atomic<bool>* abandon_;
+};
+
+}  // namespace kurobi

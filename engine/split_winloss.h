@@ -1,0 +1,19 @@
+#pragma once
+// The win-loss read with its root moves shared out between two threads.
+//
+// The win-loss cut test compares with 0 only, so the read below one root move does not depend on
+// the moves read before it: each root move can be read on its own, and the root's loop is
+// replayed afterwards in list order from the results. The replay stops where the one-thread read
+// stops (at the first move whose fold raises the root to a win through a node's exit or a pass),
+// and the node count is the sum over the moves up to there, so the result is that of the
+// one-thread read. Moves after the stop that a thread had started are abandoned and not counted.
+
+#include <atomic>
+
+#include "core/game_state.h"
+
+namespace kurobi {
+
+bool SplitWinLossRead(GameState& s, const std::atomic<bool>* stop);
+
+}  // namespace kurobi
