@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "flow_fixture.h"
@@ -16,6 +17,10 @@ struct Scenario {
     const char* name;
     std::function<void(FlowHarness&)> run;
 };
+
+void PrintTo(const Scenario& scenario, std::ostream* os) {
+    *os << scenario.name;
+}
 
 void ClickFirstLegal(FlowHarness& h) {
     const Square first = h.FirstLegalSquare();

@@ -2,6 +2,7 @@
 // runs, the forecast in the memo and the label, and the diagnostics, which must give the move,
 // value and node count the analysis path computes for the same position.
 
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -38,6 +39,10 @@ struct ReadCase {
     const char* label;
     const char* kind;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class EndgameReadTest : public FlowTest, public ::testing::WithParamInterface<ReadCase> {};
 
