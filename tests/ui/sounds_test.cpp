@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ const WaveSpec kWaves[] = {
     {":/WAVE/KADO", 1, 8, 22050, false, 22094},
     {":/WAVE/BU", 2, 16, 3307, true, 13284},
 };
+
+void PrintTo(const WaveSpec& spec, std::ostream* out) {
+    *out << spec.resource;
+}
 
 QByteArray ResourceBytes(const char* path) {
     QFile file(QString::fromLatin1(path));

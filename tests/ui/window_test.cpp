@@ -1,4 +1,5 @@
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -131,6 +132,25 @@ TEST_F(WindowTest, TheHiddenMinimiseButtonShrinksToFourThirtyAndHides) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.frameGeometry().size(), QSize(430, 430));
     EXPECT_EQ(form.State().CellSize, 40);
+}
+
+TEST_F(WindowTest, AMessageWaitsForItsOneButton) {
+    ShowAndSettle();
+    QString text;
+    QString title;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        title = box->windowTitle();
+        buttons = static_cast<int>(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    form.ShowMessage("あなたはパスです");
+    EXPECT_EQ(text, QString("あなたはパスです"));
+    EXPECT_EQ(title, QApplication::applicationDisplayName());
+    EXPECT_EQ(buttons, 1);
 }
 
 TEST_F(WindowTest, StartCaptionAndOrderChoice) {
