@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/game_state.h"
+#include "engine/board_lines.h"
 
 namespace kurobi {
 
@@ -59,45 +60,33 @@ inline Bitboard LegalMoves(Bitboard own, Bitboard opp) {
     return moves & ~(own | opp);
 }
 
-namespace detail {
-
-// For each square, the squares beyond it along each of the eight lines: the first four run
-// towards higher bits, the last four towards lower bits.
-constexpr std::array<std::array<Bitboard, 8>, 64> MakeRays() {
-    constexpr int kDx[8] = {1, 0, -1, 1, -1, 0, 1, -1};
-    constexpr int kDy[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-    std::array<std::array<Bitboard, 8>, 64> rays{};
-    for (int sq = 0; sq < 64; ++sq) {
-        for (int d = 0; d < 8; ++d) {
-            int x = sq % 8 + kDx[d];
-            int y = sq / 8 + kDy[d];
-            for (; x >= 0 && x < 8 && y >= 0 && y < 8; x += kDx[d], y += kDy[d])
-                rays[sq][d] |= Bitboard{1} << (y * 8 + x);
-        }
-    }
-    return rays;
-}
-
-inline constexpr auto kRays = MakeRays();
-
-}  // namespace detail
-
-// The opposing discs that a disc of `own` placed on square `index` turns.
+// The opposing discs that a disc of `own` placed on square `index` turns: on each of the four
+// lines through the square, two table lookups on the line's discs.
 inline Bitboard Flips(int index, Bitboard own, Bitboard opp) {
-    const auto& rays = detail::kRays[index];
-    Bitboard flips = 0;
-    for (int d = 0; d < 4; ++d) {
-        // Towards higher bits the nearest square that is not an opposing disc is the lowest bit.
-        const Bitboard stop = rays[d] & ~opp;
-        const Bitboard closing = stop & (0 - stop) & own;
-        flips |= (closing - (closing != 0)) & rays[d];
-    }
-    for (int d = 4; d < 8; ++d) {
-        // Towards lower bits it is the highest bit.
-        const Bitboard closing = std::bit_floor(rays[d] & ~opp) & own;
-        flips |= ((0 - closing) << 1) & rays[d];
+    using namespace board_lines;
+    const int column = index % 8;
+    const int row = index / 8;
+    Bitboard flips = SpreadRow(Turned(column, GatherRow(own, row), GatherRow(opp, row)), row);
+    flips |=
+        SpreadColumn(Turned(row, GatherColumn(own, column), GatherColumn(opp, column)), column);
+    for (const Bitboard diagonal : kDiagonals[index]) {
+        const unsigned turned =
+            Turned(column, GatherDiagonal(own, diagonal), GatherDiagonal(opp, diagonal));
+        flips |= SpreadDiagonal(turned, diagonal);
     }
     return flips;
+}
+
+// The discs a move of `own` on square `index` turns when every other square is occupied: the
+// last move of a game, one lookup a line.
+inline int LastFlipCount(int index, Bitboard own) {
+    using namespace board_lines;
+    const int column = index % 8;
+    const int row = index / 8;
+    return kLastFlipCounts[column][GatherRow(own, row)] +
+           kLastFlipCounts[row][GatherColumn(own, column)] +
+           kLastFlipCounts[column][GatherDiagonal(own, kDiagonals[index][0])] +
+           kLastFlipCounts[column][GatherDiagonal(own, kDiagonals[index][1])];
 }
 
 }  // namespace kurobi

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cstdint>
 
 #include "core/game_state.h"
@@ -25,7 +26,8 @@ class EndgameRead {
     // The whole read from the root; false when stopped.
     bool Run(GameState& s) {
         if (frame_.Poll()) return false;
-        Node(1, frame_.rootCpu(), frame_.rootPlayer(), frame_.rootMoves(), empties_);
+        bool cut;
+        Node(1, frame_.rootCpu(), frame_.rootPlayer(), frame_.rootMoves(), empties_, cut);
         if (frame_.stopped()) return false;
         WriteBack(s);
         return true;
@@ -52,55 +54,96 @@ class EndgameRead {
 
     // The root's exit after its moves were folded in by hand; then the state as Run leaves it.
     void FinishRoot(GameState& s) {
-        FoldNode(1, false);
+        FoldNode(1, frame_.value(1), false);
         WriteBack(s);
     }
 
   private:
-    // The node at ply k, where `own` is to move and has `moves`, with `empties` empty squares.
-    // Returns whether the node at k - 1 must try no further moves.
-    bool Node(int k, Bitboard own, Bitboard opp, Bitboard moves, int empties) {
-        frame_.ForEachInListOrder(moves, [&](int square) {
+    // The node at ply k: `own` plays, in list order, each square of `candidates` that turns
+    // discs; `empties` empty squares. Returns false, having done nothing, when none does;
+    // otherwise sets `cut` to whether the node at k - 1 must try no further moves.
+    bool Node(int k, Bitboard own, Bitboard opp, Bitboard candidates, int empties, bool& cut) {
+        bool moved = false;
+        frame_.ForEachInListOrder(candidates, [&](int square) {
+            const Bitboard flips = Flips(square, own, opp);
+            if (flips == 0) return false;
+            moved = true;
             if (k == 1) frame_.setRootMove(square);
             frame_.CountNode();
-            const Bitboard flips = Flips(square, own, opp);
             return Child(k + 1, opp ^ flips, own | flips | SquareBit(square), empties - 1) ||
                    frame_.stopped();
         });
-        const bool cut = FoldNode(k, false);
+        if (!moved) return false;
+        cut = FoldNode(k, frame_.value(k), false);
         if (k != 1) frame_.value(k) = SentinelForPly(k);
-        return cut;
+        return true;
     }
 
     // The position at ply k after a move, `own` to move, `empties` as the move left it.
     bool Child(int k, Bitboard own, Bitboard opp, int empties) {
-        if (empties == 0) return ScoreFinishedGame(k, own, opp);
-        const Bitboard list = frame_.listSquares();
-        const Bitboard moves = LegalMoves(own, opp) & list;
-        // A line that would run past the last ply ends as a finished game; only a read from 16
-        // or more empty squares with many passes gets this deep.
-        if (moves != 0) {
-            if (k + 1 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
-            return Node(k, own, opp, moves, empties);
-        }
-        const Bitboard replies = LegalMoves(opp, own) & list;
-        if (replies == 0 || k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
+        // Only listed empty squares can take a move; with none left the game is over. A line
+        // that would run past the last ply ends as a finished game too: at the last ply always,
+        // at the one before after a pass. Only a read from 16 or more empty squares with many
+        // passes gets this deep.
+        const Bitboard open = ~(own | opp) & frame_.listSquares();
+        if (empties == 0 || open == 0 || k >= kPlies - 1) return ScoreFinishedGame(k, own, opp);
+        if ((open & (open - 1)) == 0) return LastSquareChild(k, own, opp, std::countr_zero(open));
+        // With few open squares, trying each square's flips costs less than generating the
+        // moves first, the more so as a cut often comes before the last square.
+        const bool tryEach = DiscCount(open) <= kTryEachOpen;
+        bool cut;
+        const Bitboard moves = tryEach ? open : LegalMoves(own, opp) & open;
+        if (moves != 0 && Node(k, own, opp, moves, empties, cut)) return cut;
+        if (k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
         // A pass: the other side moves again one ply on. Its node's own cut signal would stop
         // the loop of this ply, which has none.
-        Node(k + 1, opp, own, replies, empties);
-        const bool cut = FoldNode(k, true);
-        frame_.value(k) = SentinelForPly(k);
-        return cut;
+        const Bitboard replies = tryEach ? open : LegalMoves(opp, own) & open;
+        if (replies == 0 || !Node(k + 1, opp, own, replies, empties, cut))
+            return ScoreFinishedGame(k, own, opp);
+        return FoldPass(k);
     }
 
-    bool FoldNode(int k, bool afterPass) {
-        const int32_t v = frame_.value(k);
+    // Child with a single listed square open, as Child reads it: a move there ends the game, so
+    // the number of discs it turns alone tells whether it is a move and what the game ends at.
+    // Most positions at the end of a read are like this.
+    bool LastSquareChild(int k, Bitboard own, Bitboard opp, int square) {
+        if (const int turned = LastTurnCount(square, own, opp); turned != 0)
+            return LastMoveNode(k, own, opp, turned);
+        const int turned = LastTurnCount(square, opp, own);
+        if (turned == 0 || k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
+        LastMoveNode(k + 1, opp, own, turned);
+        return FoldPass(k);
+    }
+
+    // The discs `own` turns by playing `square`; line lookups do when it is the last empty one.
+    static int LastTurnCount(int square, Bitboard own, Bitboard opp) {
+        if ((own | opp | SquareBit(square)) == ~Bitboard{0}) return LastFlipCount(square, own);
+        return DiscCount(Flips(square, own, opp));
+    }
+
+    // The node at ply k whose one move, turning `turned` discs, fills the last open square: the
+    // finished game below it is the node's value.
+    bool LastMoveNode(int k, Bitboard own, Bitboard opp, int turned) {
+        frame_.CountNode();
+        const int32_t moverLead = DiscCount(own) - DiscCount(opp) + 2 * turned + 1;
+        return FoldNode(k, (k & 1) ? moverLead : -moverLead, false);
+    }
+
+    // Folds the value v of the node at ply k into its parent and tests for a cut.
+    bool FoldNode(int k, int32_t v, bool afterPass) {
         if (!frame_.Fold(k, v)) return false;
         if constexpr (kWinLoss) {
             return (k & 1) ? v < 0 : v > 0;
         } else {
             return frame_.AncestorCuts(k, v, afterPass ? std::max(k - 2, 1) : 1);
         }
+    }
+
+    // After the other side's node below a pass at ply k: the pass fold, and ply k's slot reset.
+    bool FoldPass(int k) {
+        const bool cut = FoldNode(k, frame_.value(k), true);
+        frame_.value(k) = SentinelForPly(k);
+        return cut;
     }
 
     // The computer's discs minus the player's, folded without a cut test.
@@ -114,6 +157,8 @@ class EndgameRead {
         frame_.WriteBack(s);
         s.EndgameEmpties = empties_ + 1;
     }
+
+    static constexpr int kTryEachOpen = 3;
 
     SearchFrame frame_;
     const int empties_;  // EndgameEmpties at the call

@@ -15,6 +15,7 @@ SearchFrame::SearchFrame(const GameState& s, const std::atomic<bool>* stop,
         const int y = s.EmptyY[i];
         if (board[Cell(x, y)] != kEmpty) continue;
         const int square = SquareIndex(x, y);
+        rank_[square] = static_cast<int8_t>(count);
         order_[count++] = static_cast<int8_t>(square);
         listSquares_ |= SquareBit(square);
         if (s.CpuMoveFlags[1][Cell(x, y)] == 1) rootMoves_ |= SquareBit(square);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <atomic>
+#include <bit>
 #include <cstdint>
 
 #include "core/game_state.h"
@@ -33,12 +34,16 @@ class SearchFrame {
     // Calls `read(square)` for each square of `moves` in list order until it returns true.
     template <class Read>
     void ForEachInListOrder(Bitboard moves, Read&& read) {
-        for (int i = 0; moves != 0; ++i) {
-            const int square = order_[i];
-            if ((moves & SquareBit(square)) == 0) continue;
-            moves ^= SquareBit(square);
-            if (read(square)) return;
+        if ((moves & (moves - 1)) == 0) {  // a single move needs no order
+            if (moves != 0) read(std::countr_zero(moves));
+            return;
         }
+        // Bit r of `ranks` stands for list position r, so the lowest bit is the next move.
+        uint64_t ranks = 0;
+        for (; moves != 0; moves &= moves - 1)
+            ranks |= uint64_t{1} << rank_[std::countr_zero(moves)];
+        for (; ranks != 0; ranks &= ranks - 1)
+            if (read(order_[std::countr_zero(ranks)])) return;
     }
 
     // Counts one move tried; now and then looks at the stop requests.
@@ -85,6 +90,7 @@ class SearchFrame {
     Bitboard rootMoves_ = 0;
     Bitboard listSquares_ = 0;
     std::array<int8_t, 64> order_{};  // list squares empty at the root, in list order
+    std::array<int8_t, 64> rank_{};   // a square's position in `order_`
     std::array<int32_t, kPlies> value_;
     uint32_t nodes_;
     int rootMove_ = -1;

@@ -66,6 +66,20 @@ TEST(Bitboard, LegalMovesAndFlipsMatchTheTableRules) {
     EXPECT_GT(movesSeen, 10000);
 }
 
+TEST(Bitboard, LastFlipCountMatchesTheFlipsOfTheLastMove) {
+    std::mt19937 rng(64);
+    int legal = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const int last = static_cast<int>(rng() % 64);
+        const Bitboard own = ((Bitboard{rng()} << 32) | rng()) & ~SquareBit(last);
+        const Bitboard opp = ~own & ~SquareBit(last);
+        ASSERT_EQ(LastFlipCount(last, own), DiscCount(Flips(last, own, opp))) << round;
+        ASSERT_EQ(LastFlipCount(last, opp), DiscCount(Flips(last, opp, own))) << round;
+        legal += LastFlipCount(last, own) > 0;
+    }
+    EXPECT_GT(legal, 5000);
+}
+
 TEST(BitboardEvaluation, EqualsTheTableEvaluation) {
     std::mt19937 rng(77);
     int finals = 0;
