@@ -80,7 +80,7 @@ void TForm1::FormCreate() {
     state_->FlipDelay = kDefaultFlipDelay;
     ApplyLevel(*state_, kDefaultLevel);
     AddTrayIcon();
-    ReadSettingsHook();
+    ReadSettingsFile();
     DrawBoard();
 }
 
@@ -207,14 +207,14 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button3Click() {
-    ReadSettingsHook();
+    ReadSettingsFile();
 }
 
 // Seam: sets up the game flow's endgame test position.
 void TForm1::Button5Click() {}
 
 void TForm1::Button6Click() {
-    WriteSettingsHook();
+    WriteSettingsFile();
     close();
 }
 
@@ -270,7 +270,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    WriteSettingsHook();
+    WriteSettingsFile();
     closing_ = true;
     event->accept();
 }

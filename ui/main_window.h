@@ -12,6 +12,7 @@
 #include "ui/main_menu.h"
 #include "ui/platform_color_dialog.h"
 #include "ui/platform_sound.h"
+#include "ui/tray_icon.h"
 
 namespace kurobi {
 
@@ -27,6 +28,8 @@ class TForm1 : public QMainWindow, public GameView {
     ~TForm1() override;
 
     GameState& State() { return *state_; }
+    // The notification icon; null until it is first added.
+    TrayIcon* Tray() { return tray_.get(); }
 
     // The window's size including the frame that the window system puts around it, where it
     // tells; the board's geometry follows the outer width.
@@ -62,6 +65,7 @@ class TForm1 : public QMainWindow, public GameView {
     void Button3Click();
     void Button5Click();
     void Button6Click();
+    void Exit2Click() { close(); }
     void Undo1Click();
     void K17Click() { SetDisplaySpeed(10); }
     void K18Click() { SetDisplaySpeed(80); }
@@ -93,9 +97,12 @@ class TForm1 : public QMainWindow, public GameView {
     // Seams for work that lands later: the game flow's new game, the settings file and the
     // notification icon.
     void NewGame();
-    void ReadSettingsHook() {}
-    void WriteSettingsHook() {}
-    void AddTrayIcon() {}
+    // "Kurobi.ini": read into the speed, colour and level as their menu items set them;
+    // written from them. Neither reports anything.
+    void ReadSettingsFile();
+    void WriteSettingsFile();
+    // The notification icon, made on the first add; a second add changes nothing.
+    void AddTrayIcon();
 
     std::unique_ptr<GameState> state_;
     ClientArea* client_ = nullptr;
@@ -105,6 +112,7 @@ class TForm1 : public QMainWindow, public GameView {
     ColorChooser ColorDialog1;
     bool closing_ = false;
     bool flashed_ = false;
+    std::unique_ptr<TrayIcon> tray_;
 };
 
 }  // namespace kurobi

@@ -4,10 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Every window reads and writes "Kurobi.ini" in the current directory: each test process
+    // gets a folder of its own, so no test sees another's settings.
+    QTemporaryDir folder;
+    if (!folder.isValid() || !QDir::setCurrent(folder.path())) return 1;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
