@@ -52,8 +52,11 @@ bool GameFlow::ThinkAndPlay() {
     s_.Ply = 1;
     FindLegalMoves(s_);
     if (const char* header = EndgameReadHeader(s_)) view_.AppendMemo(header);
+    ThinkOptions options;
+    options.stop = view_.StopRequest();
     ComputerChoice choice{};
-    view_.Think([&] { choice = ChooseComputerMove(s_, ticks_); });
+    view_.Think([&] { choice = ChooseComputerMove(s_, options, ticks_); });
+    // The stop is asked for only by a closing window, so a search it ended is never played.
     if (view_.Closing()) return false;
 
     if (IsEndgameRead(choice.kind)) {

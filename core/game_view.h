@@ -3,6 +3,7 @@
 // it with Qt; tests implement it with a recording fake, so whole games run without a window.
 // Texts are UTF-8.
 
+#include <atomic>
 #include <functional>
 #include <string_view>
 
@@ -47,12 +48,17 @@ public:
     virtual int OrderChoice() const = 0;
     virtual void SetStartCaption(std::string_view text) = 0;
 
-    // Runs the computer's search. The window may run it away from the event loop and keep
-    // painting meanwhile; it returns once the search has finished.
+    // Runs the computer's search. The window may run it on another thread and keep handling
+    // events meanwhile, as long as nothing it does then writes the game state or reads more of
+    // it than the game position (board 2) and the display fields. Returns once the search has
+    // ended.
     virtual void Think(const std::function<void()>& search) { search(); }
 
     // True once the window is closing: the flow stops at its next step and touches the view no more.
     virtual bool Closing() const { return false; }
+    // Set, from any thread, when the window starts closing, so that a running search ends early
+    // instead of keeping the closing window waiting; null where a search is never cut short.
+    virtual const std::atomic<bool>* StopRequest() const { return nullptr; }
 };
 
 }  // namespace kurobi

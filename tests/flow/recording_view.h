@@ -2,6 +2,7 @@
 // A GameView that records every call as one line of text, closes message boxes at once and never
 // waits; a clock that moves on by a fixed step each time it is read.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -43,6 +44,7 @@ class RecordingView final : public GameView {
     void SetStartCaption(std::string_view text) override { Record("caption ", text); }
     void Think(const std::function<void()>& search) override;
     bool Closing() const override { return closing_; }
+    const std::atomic<bool>* StopRequest() const override { return &stop; }
 
     // The lines recorded from position `from` on that start with `prefix`, prefix removed.
     std::vector<std::string> Lines(std::string_view prefix, size_t from = 0) const;
@@ -63,7 +65,8 @@ class RecordingView final : public GameView {
     // Think, FlashWindow, ShowMessage); 0 never.
     int closeOnCall = 0;
     int eventCalls = 0;
-    size_t eventsWhenClosed = 0;  // how many calls had been recorded when the window closed
+    size_t eventsWhenClosed = 0;    // how many calls had been recorded when the window closed
+    std::atomic<bool> stop{false};  // what StopRequest hands the searches
 
   private:
     void Record(std::string_view what, std::string_view text = {});
