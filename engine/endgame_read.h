@@ -74,9 +74,16 @@ class EndgameRead {
                    frame_.stopped();
         });
         if (!moved) return false;
-        cut = FoldNode(k, frame_.value(k), false);
-        if (k != 1) frame_.value(k) = SentinelForPly(k);
+        cut = ExitNode(k);
         return true;
+    }
+
+    // A node's exit: its value folded into its parent with the cut test, its slot reset but at
+    // the root, which keeps its value for the turn driver.
+    bool ExitNode(int k) {
+        const bool cut = FoldNode(k, frame_.value(k), false);
+        if (k != 1) frame_.value(k) = SentinelForPly(k);
+        return cut;
     }
 
     // The position at ply k after a move, `own` to move, `empties` as the move left it.
@@ -87,7 +94,15 @@ class EndgameRead {
         // passes gets this deep.
         const Bitboard open = ~(own | opp) & frame_.listSquares();
         if (empties == 0 || open == 0 || k >= kPlies - 1) return ScoreFinishedGame(k, own, opp);
-        if ((open & (open - 1)) == 0) return LastSquareChild(k, own, opp, std::countr_zero(open));
+        const Bitboard rest = open & (open - 1);
+        if (rest == 0) return LastSquareChild(k, own, opp, std::countr_zero(open));
+        if ((rest & (rest - 1)) == 0) {
+            const int low = std::countr_zero(open);
+            const int high = std::countr_zero(rest);
+            if (frame_.rank(low) < frame_.rank(high))
+                return TwoSquaresChild(k, own, opp, low, high, empties);
+            return TwoSquaresChild(k, own, opp, high, low, empties);
+        }
         // With few open squares, trying each square's flips costs less than generating the
         // moves first, the more so as a cut often comes before the last square.
         const bool tryEach = DiscCount(open) <= kTryEachOpen;
@@ -101,6 +116,58 @@ class EndgameRead {
         if (replies == 0 || !Node(k + 1, opp, own, replies, empties, cut))
             return ScoreFinishedGame(k, own, opp);
         return FoldPass(k);
+    }
+
+    // Child with two listed squares open, `first` before `second` in list order, as Child and
+    // Node read it, with the loops unrolled: the two squares' flips are all the move generation
+    // it needs. Most of a read is spent below such positions.
+    bool TwoSquaresChild(int k, Bitboard own, Bitboard opp, int first, int second, int empties) {
+        if (const Bitboard flips = Flips(first, own, opp); flips != 0)
+            return TwoSquaresNode(k, own, opp, first, flips, second, empties);
+        if (const Bitboard flips = Flips(second, own, opp); flips != 0)
+            return OneMoveNode(k, own, opp, second, flips, first, empties);
+        if (k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
+        if (const Bitboard flips = Flips(first, opp, own); flips != 0) {
+            TwoSquaresNode(k + 1, opp, own, first, flips, second, empties);
+            return FoldPass(k);
+        }
+        if (const Bitboard flips = Flips(second, opp, own); flips != 0) {
+            OneMoveNode(k + 1, opp, own, second, flips, first, empties);
+            return FoldPass(k);
+        }
+        return ScoreFinishedGame(k, own, opp);
+    }
+
+    // The node at ply k where `own` plays `first`, turning `flips`, and then `second` if that
+    // is a move and no cut came.
+    bool TwoSquaresNode(int k, Bitboard own, Bitboard opp, int first, Bitboard flips, int second,
+                        int empties) {
+        if (!MoveBeforeLast(k, own, opp, first, flips, second, empties)) {
+            if (const Bitboard more = Flips(second, own, opp); more != 0)
+                MoveBeforeLast(k, own, opp, second, more, first, empties);
+        }
+        return ExitNode(k);
+    }
+
+    // The node at ply k where `own` has the one move `square`, turning `flips`.
+    bool OneMoveNode(int k, Bitboard own, Bitboard opp, int square, Bitboard flips, int last,
+                     int empties) {
+        MoveBeforeLast(k, own, opp, square, flips, last, empties);
+        return ExitNode(k);
+    }
+
+    // A move of the node at ply k that leaves `last` the one open square, read as Child reads
+    // it. Returns whether the node must stop.
+    bool MoveBeforeLast(int k, Bitboard own, Bitboard opp, int square, Bitboard flips, int last,
+                        int empties) {
+        frame_.CountNode();
+        const Bitboard mover = own | flips | SquareBit(square);
+        const Bitboard other = opp ^ flips;
+        if (empties - 1 == 0 || k + 1 >= kPlies - 1) {
+            ScoreFinishedGame(k + 1, other, mover);
+            return frame_.stopped();
+        }
+        return LastSquareChild(k + 1, other, mover, last) || frame_.stopped();
     }
 
     // Child with a single listed square open, as Child reads it: a move there ends the game, so

@@ -46,6 +46,9 @@ class SearchFrame {
             if (read(order_[std::countr_zero(ranks)])) return;
     }
 
+    // A square's position among the list squares.
+    int rank(int square) const { return rank_[square]; }
+
     // Counts one move tried; now and then looks at the stop requests.
     void CountNode() {
         if ((++nodes_ & (kPollInterval - 1)) == 0) Poll();
