@@ -2,12 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QWindow>
 
-#include "core/rules.h"
 #include "engine/levels.h"
-#include "engine/position_setup.h"
 #include "ui/board_drawing.h"
 #include "ui/platform_wait.h"
 #include "ui/platform_window.h"
@@ -24,6 +23,17 @@ constexpr int kFlashStepMs = 150;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+MouseButton FlowButton(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        default:
+            return MouseButton::Other;
+    }
 }
 
 }  // namespace
@@ -53,19 +63,18 @@ void TForm1::ConnectHandlers() {
     const FormControls& c = controls_;
     connect(c.Btn_Start, &QPushButton::clicked, this, &TForm1::Btn_StartClick);
     connect(c.Btn_Jouhou, &QPushButton::clicked, this, &TForm1::Btn_JouhouClick);
-    connect(c.Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(c.Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    connect(c.Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-    connect(c.Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    ConnectUnlessThinking(c.Button1, [this] { Button1Click(); });
+    ConnectUnlessThinking(c.Button2, [this] { Button2Click(); });
+    ConnectUnlessThinking(c.Button3, [this] { Button3Click(); });
+    ConnectUnlessThinking(c.Button5, [this] { Button5Click(); });
     connect(c.Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     for (int level = 1; level <= kLevelCount; ++level) {
-        connect(menu_.levels[level - 1], &QAction::triggered, this,
-                [this, level] { SelectLevel(level); });
+        ConnectUnlessThinking(menu_.levels[level - 1], [this, level] { SelectLevel(level); });
     }
-    connect(menu_.K17, &QAction::triggered, this, &TForm1::K17Click);
-    connect(menu_.K18, &QAction::triggered, this, &TForm1::K18Click);
-    connect(menu_.K19, &QAction::triggered, this, &TForm1::K19Click);
-    connect(menu_.K26, &QAction::triggered, this, &TForm1::K26Click);
+    ConnectUnlessThinking(menu_.K17, [this] { K17Click(); });
+    ConnectUnlessThinking(menu_.K18, [this] { K18Click(); });
+    ConnectUnlessThinking(menu_.K19, [this] { K19Click(); });
+    ConnectUnlessThinking(menu_.K26, [this] { K26Click(); });
     connect(menu_.Undo1, &QAction::triggered, this, &TForm1::Undo1Click);
     c.PB_Ban->OnPaint([this] { PB_BanPaint(); });
     c.PB_Ban->OnMouseDown([this](Qt::MouseButton b, QPoint p) { PB_BanMouseDown(b, p); });
@@ -73,8 +82,28 @@ void TForm1::ConnectHandlers() {
     client_->OnBareLeftPress([this] { DragWindow(*this); });
 }
 
+// While the computer thinks, the search works on the game state: the items and hidden buttons
+// that would change it or the settings do nothing then. (The game flow's own handlers wait for
+// the whole move anyway.)
+void TForm1::ConnectUnlessThinking(QPushButton* button, std::function<void()> handler) {
+    connect(button, &QPushButton::clicked, this, [this, handler] {
+        if (!thinking_) handler();
+    });
+}
+
+void TForm1::ConnectUnlessThinking(QAction* item, std::function<void()> handler) {
+    connect(item, &QAction::triggered, this, [this, item, handler] {
+        if (!thinking_) {
+            handler();
+        } else if (item->isCheckable()) {
+            // The press has already toggled the mark; the handler that sets the marks did not run.
+            item->setChecked(!item->isChecked());
+        }
+    });
+}
+
 void TForm1::FormCreate() {
-    NewGame();
+    flow_.NewGame();
     state_->WaitingToStart = 1;
     state_->BoardColor = kDefaultBoardColor;
     state_->FlipDelay = kDefaultFlipDelay;
@@ -82,16 +111,6 @@ void TForm1::FormCreate() {
     AddTrayIcon();
     ReadSettingsFile();
     DrawBoard();
-}
-
-// Seam: the game flow's NewGame replaces this; until then only the position and the screen are
-// reset.
-void TForm1::NewGame() {
-    ResetPosition(*state_);
-    ClearBoardForNewGame();
-    SetUndoEnabled(false);
-    SetOrderChoice(0);
-    ShowCounts(state_->PlayerDiscs, state_->CpuDiscs);
 }
 
 // GameView.
@@ -157,7 +176,30 @@ void TForm1::FlashWindow() {
 void TForm1::ShowMessage(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), FromUtf8(text),
                     QMessageBox::Ok, this);
+    openMessage_ = &box;
     box.exec();
+    openMessage_ = nullptr;
+}
+
+// Painting goes on meanwhile: it reads the game position (board 2), the square size and the
+// board colour, none of which a search writes. The flow itself draws nothing until Think returns.
+void TForm1::Think(const std::function<void()>& search) {
+    QEventLoop loop;
+    thinkLoop_ = &loop;
+    thinking_ = true;
+    thinker_ = std::thread([&search, &loop] {
+        search();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    WaitForSearch();
+    thinking_ = false;
+    thinkLoop_ = nullptr;
+}
+
+// Once a stop is requested the search ends within a few thousand nodes.
+void TForm1::WaitForSearch() {
+    if (thinker_.joinable()) thinker_.join();
 }
 
 void TForm1::AppendMemo(std::string_view line) {
@@ -186,8 +228,9 @@ void TForm1::SetStartCaption(std::string_view text) {
 
 // Handlers.
 
-// Seam: starts or abandons a game in the game flow, which connects here.
-void TForm1::Btn_StartClick() {}
+void TForm1::Btn_StartClick() {
+    flow_.Btn_StartClick();
+}
 
 void TForm1::Btn_JouhouClick() {
     controls_.Panel1->show();
@@ -210,16 +253,18 @@ void TForm1::Button3Click() {
     ReadSettingsFile();
 }
 
-// Seam: sets up the game flow's endgame test position.
-void TForm1::Button5Click() {}
+void TForm1::Button5Click() {
+    flow_.Button5Click();
+}
 
 void TForm1::Button6Click() {
     WriteSettingsFile();
     close();
 }
 
-// Seam: the game flow's take-back.
-void TForm1::Undo1Click() {}
+void TForm1::Undo1Click() {
+    flow_.Undo1Click();
+}
 
 void TForm1::K26Click() {
     if (const std::optional<ColorRef> chosen = ColorDialog1.Choose(this)) {
@@ -228,15 +273,8 @@ void TForm1::K26Click() {
     DrawBoard();
 }
 
-void TForm1::PB_BanMouseDown(Qt::MouseButton button, QPoint) {
-    GameState& s = *state_;
-    if (s.Turn != kPlayerTurn || s.WaitingToStart != 0) return;
-    // The left button, the player's move, belongs to the game flow, which connects here.
-    if (button == Qt::RightButton) {
-        s.Ply = 1;
-        FindLegalMoves(s);
-        DrawMoveRings();
-    }
+void TForm1::PB_BanMouseDown(Qt::MouseButton button, QPoint position) {
+    flow_.PB_BanMouseDown(FlowButton(button), position.x(), position.y());
 }
 
 void TForm1::PB_BanMouseUp(Qt::MouseButton button, QPoint position) {
@@ -269,9 +307,16 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     FormResize();
 }
 
+// The handler that is waiting underneath (a pause, the search, a message) returns, sees the
+// window closing and unwinds; the window object outlives it.
 void TForm1::closeEvent(QCloseEvent* event) {
-    WriteSettingsFile();
     closing_ = true;
+    stopRequest_ = true;
+    if (thinkLoop_) thinkLoop_->quit();
+    if (openMessage_) openMessage_->reject();
+    // The settings are taken from the game state, which no search may be writing meanwhile.
+    WaitForSearch();
+    WriteSettingsFile();
     event->accept();
 }
 

@@ -3,8 +3,11 @@
 // user action through its handlers, and is the screen the game flow draws on (GameView).
 
 #include <QMainWindow>
+#include <atomic>
 #include <memory>
+#include <thread>
 
+#include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/game_view.h"
 #include "ui/client_area.h"
@@ -13,6 +16,9 @@
 #include "ui/platform_color_dialog.h"
 #include "ui/platform_sound.h"
 #include "ui/tray_icon.h"
+
+class QEventLoop;
+class QMessageBox;
 
 namespace kurobi {
 
@@ -55,7 +61,11 @@ class TForm1 : public QMainWindow, public GameView {
     void SetOrderChoice(int item) override;
     int OrderChoice() const override;
     void SetStartCaption(std::string_view text) override;
+    // Runs the search on a thread of its own while the window keeps handling events; input
+    // that would change the game or its settings is ignored until the search is over.
+    void Think(const std::function<void()>& search) override;
     bool Closing() const override { return closing_; }
+    const std::atomic<bool>* StopRequest() const override { return &stopRequest_; }
 
     // Handlers of the controls and menu items.
     void Btn_StartClick();
@@ -90,13 +100,13 @@ class TForm1 : public QMainWindow, public GameView {
 
   private:
     void ConnectHandlers();
+    void ConnectUnlessThinking(QPushButton* button, std::function<void()> handler);
+    void ConnectUnlessThinking(QAction* item, std::function<void()> handler);
+    void WaitForSearch();
     void FormCreate();
     // The frame the window system puts around the window, where it tells.
     QMargins FrameMargins() const;
 
-    // Seams for work that lands later: the game flow's new game, the settings file and the
-    // notification icon.
-    void NewGame();
     // "Kurobi.ini": read into the speed, colour and level as their menu items set them;
     // written from them. Neither reports anything.
     void ReadSettingsFile();
@@ -105,12 +115,21 @@ class TForm1 : public QMainWindow, public GameView {
     void AddTrayIcon();
 
     std::unique_ptr<GameState> state_;
+    GameFlow flow_{*state_, *this};
     ClientArea* client_ = nullptr;
     FormControls controls_{};
     MainMenuItems menu_{};
     WavePlayer waves_;
     ColorChooser ColorDialog1;
     bool closing_ = false;
+    // Closing sets it; a search that sees it ends at once.
+    std::atomic<bool> stopRequest_{false};
+    // The computer's search and the event loop that waits for it, while it runs.
+    bool thinking_ = false;
+    std::thread thinker_;
+    QEventLoop* thinkLoop_ = nullptr;
+    // The message box that is open, for closing to take it down.
+    QMessageBox* openMessage_ = nullptr;
     bool flashed_ = false;
     std::unique_ptr<TrayIcon> tray_;
 };
