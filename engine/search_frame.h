@@ -56,6 +56,8 @@ class SearchFrame {
     bool stopped() const { return stopped_; }
     // Looks at the stop requests at once.
     bool Poll();
+    // Reads on after a stop request was withdrawn.
+    void Resume() { stopped_ = false; }
     uint32_t nodes() const { return nodes_; }
     void setNodes(uint32_t nodes) { nodes_ = nodes; }
 

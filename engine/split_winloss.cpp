@@ -1,5 +1,6 @@
 #include "engine/split_winloss.h"
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 #include <optional>
@@ -22,11 +23,57 @@ class RootSplit {
             squares_[count_++] = square;
             return false;
         });
+        limit_ = count_ - 1;
         for (int w = 0; w < kWorkers; ++w) readers_[w].emplace(s, stop, &abandon_[w]);
     }
 
     bool Run(GameState& s) {
         if (root_.frame().Poll()) return false;
+        for (;;) {
+            ReadRound();
+            SearchFrame scratch = root_.frame();
+            int unread;
+            if (Replay(scratch, unread) != Outcome::kUnread) break;
+            if (StopRequested()) return false;
+            // The win the round stopped at did not end the root's loop (an earlier finished
+            // game had raised the root as far): read on past it.
+            floor_ = unread;
+            limit_ = count_ - 1;
+            for (int i = floor_; i < count_; ++i)
+                if (done_[i] && reads_[i].stopsRoot) limit_ = std::min(limit_, i);
+        }
+        int unread;
+        Replay(root_.frame(), unread);
+        root_.FinishRoot(s);
+        return true;
+    }
+
+  private:
+    enum class Outcome { kStopped, kAllRead, kUnread };
+
+    // The root's loop over the moves read, in list order, on `frame`: stops where the one-thread
+    // read stops, or at the first move not read yet, which `unread` then gives.
+    Outcome Replay(SearchFrame& frame, int& unread) const {
+        for (int i = 0; i < count_; ++i) {
+            if (!done_[i]) {
+                unread = i;
+                return Outcome::kUnread;
+            }
+            const WinLossRead::RootMoveRead& read = reads_[i];
+            frame.setNodes(frame.nodes() + read.nodes);
+            frame.setRootMove(squares_[i]);
+            if (frame.Fold(2, read.value) && read.stopsRoot) return Outcome::kStopped;
+        }
+        return Outcome::kAllRead;
+    }
+
+    bool StopRequested() const {
+        return stop_ != nullptr && stop_->load(std::memory_order_relaxed);
+    }
+
+    // Both threads read root moves up to the first one known to win (past `floor_`): a move
+    // after it counts only if that win does not stop the root, which is rare.
+    void ReadRound() {
         std::thread helper;
         try {
             helper = std::thread([this] { Work(1); });
@@ -35,54 +82,33 @@ class RootSplit {
         }
         Work(0);
         if (helper.joinable()) helper.join();
-        // A move the root needed and nobody finished: the read was stopped.
-        if (Replay(root_.frame()) == Outcome::kUnread) return false;
-        root_.FinishRoot(s);
-        return true;
-    }
-
-  private:
-    enum class Outcome { kStopped, kAllRead, kUnread };
-
-    // The root's loop over the moves read so far, in list order, on `frame`: stops where the
-    // one-thread read stops, or at the first move not read yet. `stopAt` gets the move where the
-    // root stops.
-    Outcome Replay(SearchFrame& frame, int* stopAt = nullptr) const {
-        for (int i = 0; i < count_; ++i) {
-            if (!done_[i]) return Outcome::kUnread;
-            const WinLossRead::RootMoveRead& read = reads_[i];
-            frame.setNodes(frame.nodes() + read.nodes);
-            frame.setRootMove(squares_[i]);
-            if (frame.Fold(2, read.value) && read.stopsRoot) {
-                if (stopAt != nullptr) *stopAt = i;
-                return Outcome::kStopped;
-            }
-        }
-        return Outcome::kAllRead;
     }
 
     void Work(int w) {
         WinLossRead& reader = *readers_[w];
         for (;;) {
-            int i;
+            int i = -1;
             {
                 const std::lock_guard lock(mutex_);
-                if (next_ >= count_ || next_ > stopAt_) return;
-                if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) return;
-                i = next_++;
+                if (StopRequested()) return;
+                for (int j = floor_; j <= limit_ && i < 0; ++j)
+                    if (!done_[j] && current_[0] != j && current_[1] != j) i = j;
+                if (i < 0) return;
                 current_[w] = i;
+                abandon_[w].store(false, std::memory_order_relaxed);
             }
             const WinLossRead::RootMoveRead read = reader.ReadRootMove(squares_[i]);
+            const bool dropped = reader.frame().stopped();
+            reader.frame().Resume();
             const std::lock_guard lock(mutex_);
             current_[w] = -1;
-            if (reader.frame().stopped()) return;
+            if (dropped) continue;
             reads_[i] = read;
             done_[i] = true;
-            SearchFrame scratch = root_.frame();
-            Replay(scratch, &stopAt_);
-            // A move after the root's stop cannot count: the other thread drops it.
+            if (!read.stopsRoot || i > limit_) continue;
+            limit_ = i;
             for (int other = 0; other < kWorkers; ++other)
-                if (current_[other] > stopAt_)
+                if (current_[other] > limit_)
                     abandon_[other].store(true, std::memory_order_relaxed);
         }
     }
@@ -95,8 +121,8 @@ class RootSplit {
     std::mutex mutex_;  // guards everything below but the readers' own work
     std::array<WinLossRead::RootMoveRead, 64> reads_{};
     std::array<bool, 64> done_{};
-    int next_ = 0;
-    int stopAt_ = 64;  // the move where the root stops, once the moves before it are read
+    int floor_ = 0;  // the moves the threads may read: floor_ to limit_
+    int limit_;
     std::array<int, kWorkers> current_{-1, -1};
     std::array<std::atomic<bool>, kWorkers> abandon_{};
     std::array<std::optional<WinLossRead>, kWorkers> readers_;

@@ -1,9 +1,144 @@
 #include "tools/bench.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/levels.h"
+#include "tools/self_play.h"
+
 namespace kurobi {
+namespace {
+
+constexpr uint32_t kSeed = 20261207;
+constexpr int kGames = 8;
+constexpr int kRandomMoves = 6;
+constexpr int kGameLevel = 6;
+constexpr int kWinLossLevel = 9;  // reads at 48 and 49 discs
+
+struct Tally {
+    int positions = 0;
+    int64_t nodes = 0;
+    double seconds = 0;
+    std::vector<double> times;
+};
+
+// The computer's turn on each position, with the wall-clock time of each.
+Tally RunTurns(const std::vector<PositionLine>& lines, const ThinkOptions& options) {
+    Tally tally;
+    auto s = std::make_unique<GameState>();
+    for (const PositionLine& line : lines) {
+        SetUpPosition(*s, line);
+        const auto start = std::chrono::steady_clock::now();
+        const ComputerChoice choice = ChooseComputerMove(*s, options);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        ++tally.positions;
+        tally.nodes += choice.nodes;
+        tally.seconds += took.count();
+        tally.times.push_back(took.count());
+    }
+    return tally;
+}
+
+std::string Format(const char* format, auto... values) {
+    char text[256];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+double NodesPerSecond(const Tally& t) {
+    return t.seconds > 0 ? t.nodes / t.seconds : 0;
+}
+
+std::string Row(const std::string& search, const char* engine, const Tally& t) {
+    return Format("%-30s %9d  %-12s %12lld %9.3f %9.2f M", search.c_str(), t.positions, engine,
+                  static_cast<long long>(t.nodes), t.seconds, NodesPerSecond(t) / 1e6);
+}
+
+// One search kind on both engines; the bitboard one also on its own with the win-loss root split
+// when `split` is set.
+void CompareEngines(std::ostream& out, const std::string& search,
+                    const std::vector<PositionLine>& lines, bool split = false) {
+    const Tally table = RunTurns(lines, {.engine = SearchEngine::TableBased});
+    const Tally fast = RunTurns(lines, {.splitWinLoss = false});
+    out << Row(search, "table-based", table) << '\n';
+    out << Row("", "bitboard", fast)
+        << Format("  %5.1fx", NodesPerSecond(fast) / NodesPerSecond(table));
+    if (fast.nodes != table.nodes) out << "  NODE COUNTS DIFFER";
+    out << '\n';
+    if (!split) return;
+    const Tally both = RunTurns(lines, {.splitWinLoss = true});
+    out << Row("", "bitboard x2", both)
+        << Format("  %5.1fx (wall clock, two threads)",
+                  NodesPerSecond(both) / NodesPerSecond(table));
+    if (both.nodes != table.nodes) out << "  NODE COUNTS DIFFER";
+    out << '\n';
+}
+
+SearchKind TurnKind(PositionLine line, int level) {
+    line.level = level;
+    auto s = std::make_unique<GameState>();
+    SetUpPosition(*s, line);
+    return ChooseComputerMove(*s).kind;
+}
+
+std::vector<PositionLine> AtLevel(std::vector<PositionLine> lines, int level) {
+    for (PositionLine& line : lines) line.level = level;
+    return lines;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}  // namespace
 
 int RunBench(std::ostream& out) {
-    out << "bench: not yet\n";
+    const std::vector<SelfPlayTurn> turns = SelfPlayTurns(kGames, kRandomMoves, kGameLevel, kSeed);
+    out << Format(
+        "Positions: the turns of %d games of the bitboard engine against itself at level "
+        "%d,\nafter %d random opening moves (seed %u).\n\n",
+        kGames, kGameLevel, kRandomMoves, kSeed);
+
+    std::vector<PositionLine> midgame, deepMidgame, winLoss, exact, thinkSet;
+    for (size_t i = 0; i < turns.size(); ++i) {
+        const SelfPlayTurn& turn = turns[i];
+        if (turn.kind == SearchKind::Midgame && i % 3 == 0) midgame.push_back(turn.position);
+        if ((turn.discs == 24 || turn.discs == 40) && deepMidgame.size() < 2)
+            deepMidgame.push_back(turn.position);
+        if ((turn.discs == 48 || turn.discs == 49) && winLoss.size() < 6 &&
+            TurnKind(turn.position, kWinLossLevel) == SearchKind::WinLoss)
+            winLoss.push_back(turn.position);
+        if ((turn.discs == 49 || turn.discs == 50) && exact.size() < 6)
+            exact.push_back(turn.position);
+        if (turn.discs % 6 == 2 && i * 3 < turns.size()) thinkSet.push_back(turn.position);
+    }
+
+    out << Format("%-30s %9s  %-12s %12s %9s %11s  %s\n", "search", "positions", "engine", "nodes",
+                  "seconds", "nodes/s", "speed-up");
+    CompareEngines(out, "midgame, level 6", midgame);
+    CompareEngines(out, "midgame, level 11", AtLevel(deepMidgame, 11));
+    CompareEngines(out, "win-loss read, level 9", AtLevel(winLoss, kWinLossLevel), true);
+    CompareEngines(out, "exact read, level 11", AtLevel(exact, 11));
+    out << "(win-loss: 15 or 16 empty squares, turns that do not go on to the midgame search;\n"
+           "exact: 14 or 15 empty squares; the level-11 rows and the reads use a few positions\n"
+           "only, to keep the table-based engine's time short)\n\n";
+
+    out << Format(
+        "Think time of the bitboard engine over %zu positions of the first games "
+        "(%s), milliseconds:\n",
+        thinkSet.size(), "every sixth disc total");
+    out << "level    median       max\n";
+    for (int level = 1; level <= kLevelCount; ++level) {
+        const Tally t = RunTurns(AtLevel(thinkSet, level), {});
+        out << Format("%5d %9.1f %9.1f\n", level, Median(t.times) * 1e3,
+                      *std::max_element(t.times.begin(), t.times.end()) * 1e3);
+    }
     return 0;
 }
 
