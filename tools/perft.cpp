@@ -1,34 +1,28 @@
 #include "tools/perft.h"
 
-#include <cstring>
+#include <bit>
 
 #include "core/rules.h"
+#include "engine/bitboard.h"
 
 namespace kurobi {
 namespace {
 
-bool HasMove(const int32_t* board, int32_t mover) {
-    for (const Square& sq : kEmptySquareOrder)
-        if (board[Cell(sq.x, sq.y)] == kEmpty && FlanksAny(board, sq.x, sq.y, mover)) return true;
-    return false;
-}
-
-uint64_t Count(const int32_t* board, int32_t mover, int depth) {
+uint64_t Count(Bitboard own, Bitboard opp, int depth) {
     if (depth == 0) return 1;
-    uint64_t leaves = 0;
-    bool moved = false;
-    for (const Square& sq : kEmptySquareOrder) {
-        if (board[Cell(sq.x, sq.y)] != kEmpty || !FlanksAny(board, sq.x, sq.y, mover)) continue;
-        moved = true;
-        Board child;
-        std::memcpy(child, board, sizeof child);
-        child[Cell(sq.x, sq.y)] = mover;
-        TurnFlankedDiscs(child, sq.x, sq.y, mover);
-        leaves += Count(child, -mover, depth - 1);
+    const Bitboard moves = LegalMoves(own, opp);
+    if (moves == 0) {
+        if (LegalMoves(opp, own) == 0) return 1;  // the game is over
+        return Count(opp, own, depth - 1);
     }
-    if (moved) return leaves;
-    if (!HasMove(board, -mover)) return 1;  // the game is over
-    return Count(board, -mover, depth - 1);
+    if (depth == 1) return DiscCount(moves);
+    uint64_t leaves = 0;
+    for (Bitboard rest = moves; rest != 0; rest &= rest - 1) {
+        const int square = std::countr_zero(rest);
+        const Bitboard flips = Flips(square, own, opp);
+        leaves += Count(opp ^ flips, own | flips | SquareBit(square), depth - 1);
+    }
+    return leaves;
 }
 
 }  // namespace
@@ -36,7 +30,7 @@ uint64_t Count(const int32_t* board, int32_t mover, int depth) {
 uint64_t Perft(int depth) {
     Board board{};
     PlaceStartingDiscs(board);
-    return Count(board, kBlack, depth);
+    return Count(DiscsOf(board, kBlack), DiscsOf(board, kWhite), depth);
 }
 
 }  // namespace kurobi
