@@ -5,6 +5,7 @@
 // read with 0.
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <bit>
 #include <cstdint>
@@ -26,8 +27,7 @@ class EndgameRead {
     // The whole read from the root; false when stopped.
     bool Run(GameState& s) {
         if (frame_.Poll()) return false;
-        bool cut;
-        Node(1, frame_.rootCpu(), frame_.rootPlayer(), frame_.rootMoves(), empties_, cut);
+        Node(1, frame_.rootCpu(), frame_.rootPlayer(), frame_.rootMoves(), empties_);
         if (frame_.stopped()) return false;
         WriteBack(s);
         return true;
@@ -59,23 +59,17 @@ class EndgameRead {
     }
 
   private:
-    // The node at ply k: `own` plays, in list order, each square of `candidates` that turns
-    // discs; `empties` empty squares. Returns false, having done nothing, when none does;
-    // otherwise sets `cut` to whether the node at k - 1 must try no further moves.
-    bool Node(int k, Bitboard own, Bitboard opp, Bitboard candidates, int empties, bool& cut) {
-        bool moved = false;
-        frame_.ForEachInListOrder(candidates, [&](int square) {
-            const Bitboard flips = Flips(square, own, opp);
-            if (flips == 0) return false;
-            moved = true;
+    // The node at ply k, where `own` is to move and has `moves`, with `empties` empty squares.
+    // Returns whether the node at k - 1 must try no further moves.
+    bool Node(int k, Bitboard own, Bitboard opp, Bitboard moves, int empties) {
+        frame_.ForEachInListOrder(moves, [&](int square) {
             if (k == 1) frame_.setRootMove(square);
             frame_.CountNode();
+            const Bitboard flips = Flips(square, own, opp);
             return Child(k + 1, opp ^ flips, own | flips | SquareBit(square), empties - 1) ||
                    frame_.stopped();
         });
-        if (!moved) return false;
-        cut = ExitNode(k);
-        return true;
+        return ExitNode(k);
     }
 
     // A node's exit: its value folded into its parent with the cut test, its slot reset but at
@@ -94,80 +88,81 @@ class EndgameRead {
         // passes gets this deep.
         const Bitboard open = ~(own | opp) & frame_.listSquares();
         if (empties == 0 || open == 0 || k >= kPlies - 1) return ScoreFinishedGame(k, own, opp);
-        const Bitboard rest = open & (open - 1);
-        if (rest == 0) return LastSquareChild(k, own, opp, std::countr_zero(open));
-        if ((rest & (rest - 1)) == 0) {
-            const int low = std::countr_zero(open);
-            const int high = std::countr_zero(rest);
-            if (frame_.rank(low) < frame_.rank(high))
-                return TwoSquaresChild(k, own, opp, low, high, empties);
-            return TwoSquaresChild(k, own, opp, high, low, empties);
+        switch (DiscCount(open)) {
+            case 1:
+                return FewSquaresChild<1>(k, own, opp, InListOrder<1>(open), empties);
+            case 2:
+                return FewSquaresChild<2>(k, own, opp, InListOrder<2>(open), empties);
+            case 3:
+                return FewSquaresChild<3>(k, own, opp, InListOrder<3>(open), empties);
         }
-        // With few open squares, trying each square's flips costs less than generating the
-        // moves first, the more so as a cut often comes before the last square.
-        const bool tryEach = DiscCount(open) <= kTryEachOpen;
-        bool cut;
-        const Bitboard moves = tryEach ? open : LegalMoves(own, opp) & open;
-        if (moves != 0 && Node(k, own, opp, moves, empties, cut)) return cut;
-        if (k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
+        const Bitboard moves = LegalMoves(own, opp) & open;
+        if (moves != 0) return Node(k, own, opp, moves, empties);
+        const Bitboard replies = LegalMoves(opp, own) & open;
+        if (replies == 0 || k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
         // A pass: the other side moves again one ply on. Its node's own cut signal would stop
         // the loop of this ply, which has none.
-        const Bitboard replies = tryEach ? open : LegalMoves(opp, own) & open;
-        if (replies == 0 || !Node(k + 1, opp, own, replies, empties, cut))
-            return ScoreFinishedGame(k, own, opp);
+        Node(k + 1, opp, own, replies, empties);
         return FoldPass(k);
     }
 
-    // Child with two listed squares open, `first` before `second` in list order, as Child and
-    // Node read it, with the loops unrolled: the two squares' flips are all the move generation
-    // it needs. Most of a read is spent below such positions.
-    bool TwoSquaresChild(int k, Bitboard own, Bitboard opp, int first, int second, int empties) {
-        if (const Bitboard flips = Flips(first, own, opp); flips != 0)
-            return TwoSquaresNode(k, own, opp, first, flips, second, empties);
-        if (const Bitboard flips = Flips(second, own, opp); flips != 0)
-            return OneMoveNode(k, own, opp, second, flips, first, empties);
-        if (k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
-        if (const Bitboard flips = Flips(first, opp, own); flips != 0) {
-            TwoSquaresNode(k + 1, opp, own, first, flips, second, empties);
+    // Positions with N listed squares open, kept in list order. Trying each square's flips is
+    // all the move generation they need, the loops unroll, and a cut often comes before the
+    // last square is tried. Most of a read is spent in such positions.
+    template <int N>
+    using Squares = std::array<int, N>;
+
+    template <int N>
+    Squares<N> InListOrder(Bitboard open) const {
+        Squares<N> squares;
+        int n = 0;
+        frame_.ForEachInListOrder(open, [&](int square) {
+            squares[n++] = square;
+            return false;
+        });
+        return squares;
+    }
+
+    // Child for such a position.
+    template <int N>
+    bool FewSquaresChild(int k, Bitboard own, Bitboard opp, const Squares<N>& open, int empties) {
+        if constexpr (N == 1) {
+            return LastSquareChild(k, own, opp, open[0]);
+        } else {
+            bool cut;
+            if (FewSquaresNode<N>(k, own, opp, open, empties, cut)) return cut;
+            if (k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
+            if (!FewSquaresNode<N>(k + 1, opp, own, open, empties, cut))
+                return ScoreFinishedGame(k, own, opp);
             return FoldPass(k);
         }
-        if (const Bitboard flips = Flips(second, opp, own); flips != 0) {
-            OneMoveNode(k + 1, opp, own, second, flips, first, empties);
-            return FoldPass(k);
-        }
-        return ScoreFinishedGame(k, own, opp);
     }
 
-    // The node at ply k where `own` plays `first`, turning `flips`, and then `second` if that
-    // is a move and no cut came.
-    bool TwoSquaresNode(int k, Bitboard own, Bitboard opp, int first, Bitboard flips, int second,
-                        int empties) {
-        if (!MoveBeforeLast(k, own, opp, first, flips, second, empties)) {
-            if (const Bitboard more = Flips(second, own, opp); more != 0)
-                MoveBeforeLast(k, own, opp, second, more, first, empties);
+    // Node for such a position. Returns false, having done nothing, when `own` has no move;
+    // otherwise sets `cut` to whether the node at k - 1 must try no further moves.
+    template <int N>
+    bool FewSquaresNode(int k, Bitboard own, Bitboard opp, const Squares<N>& open, int empties,
+                        bool& cut) {
+        bool moved = false;
+        for (int i = 0; i < N; ++i) {
+            const Bitboard flips = Flips(open[i], own, opp);
+            if (flips == 0) continue;
+            moved = true;
+            frame_.CountNode();
+            Squares<N - 1> rest;
+            for (int j = 0, n = 0; j < N; ++j)
+                if (j != i) rest[n++] = open[j];
+            const Bitboard mover = own | flips | SquareBit(open[i]);
+            const Bitboard other = opp ^ flips;
+            // The child as Child reads it, with its open squares known.
+            const bool stop = empties - 1 == 0 || k + 1 >= kPlies - 1
+                                  ? ScoreFinishedGame(k + 1, other, mover)
+                                  : FewSquaresChild<N - 1>(k + 1, other, mover, rest, empties - 1);
+            if (stop || frame_.stopped()) break;
         }
-        return ExitNode(k);
-    }
-
-    // The node at ply k where `own` has the one move `square`, turning `flips`.
-    bool OneMoveNode(int k, Bitboard own, Bitboard opp, int square, Bitboard flips, int last,
-                     int empties) {
-        MoveBeforeLast(k, own, opp, square, flips, last, empties);
-        return ExitNode(k);
-    }
-
-    // A move of the node at ply k that leaves `last` the one open square, read as Child reads
-    // it. Returns whether the node must stop.
-    bool MoveBeforeLast(int k, Bitboard own, Bitboard opp, int square, Bitboard flips, int last,
-                        int empties) {
-        frame_.CountNode();
-        const Bitboard mover = own | flips | SquareBit(square);
-        const Bitboard other = opp ^ flips;
-        if (empties - 1 == 0 || k + 1 >= kPlies - 1) {
-            ScoreFinishedGame(k + 1, other, mover);
-            return frame_.stopped();
-        }
-        return LastSquareChild(k + 1, other, mover, last) || frame_.stopped();
+        if (!moved) return false;
+        cut = ExitNode(k);
+        return true;
     }
 
     // Child with a single listed square open, as Child reads it: a move there ends the game, so
@@ -224,8 +219,6 @@ class EndgameRead {
         frame_.WriteBack(s);
         s.EndgameEmpties = empties_ + 1;
     }
-
-    static constexpr int kTryEachOpen = 3;
 
     SearchFrame frame_;
     const int empties_;  // EndgameEmpties at the call

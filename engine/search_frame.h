@@ -33,7 +33,7 @@ class SearchFrame {
 
     // Calls `read(square)` for each square of `moves` in list order until it returns true.
     template <class Read>
-    void ForEachInListOrder(Bitboard moves, Read&& read) {
+    void ForEachInListOrder(Bitboard moves, Read&& read) const {
         if ((moves & (moves - 1)) == 0) {  // a single move needs no order
             if (moves != 0) read(std::countr_zero(moves));
             return;
