@@ -115,11 +115,13 @@ class EndgameRead {
     template <int N>
     Squares<N> InListOrder(Bitboard open) const {
         Squares<N> squares;
-        int n = 0;
-        frame_.ForEachInListOrder(open, [&](int square) {
-            squares[n++] = square;
-            return false;
-        });
+        for (int n = 0; n < N; ++n, open &= open - 1) {
+            const int square = std::countr_zero(open);
+            int at = n;
+            for (; at > 0 && frame_.rank(squares[at - 1]) > frame_.rank(square); --at)
+                squares[at] = squares[at - 1];
+            squares[at] = square;
+        }
         return squares;
     }
 
