@@ -40,8 +40,7 @@ class SearchFrame {
         }
         // Bit r of `ranks` stands for list position r, so the lowest bit is the next move.
         uint64_t ranks = 0;
-        for (; moves != 0; moves &= moves - 1)
-            ranks |= uint64_t{1} << rank_[std::countr_zero(moves)];
+        for (int row = 0; row < 8; ++row) ranks |= rowRanks_[row][(moves >> 8 * row) & 0xFF];
         for (; ranks != 0; ranks &= ranks - 1)
             if (read(order_[std::countr_zero(ranks)])) return;
     }
@@ -96,6 +95,8 @@ class SearchFrame {
     Bitboard listSquares_ = 0;
     std::array<int8_t, 64> order_{};  // list squares empty at the root, in list order
     std::array<int8_t, 64> rank_{};   // a square's position in `order_`
+    // [row][squares of the row as a byte]: their positions in `order_`, one bit each
+    std::array<std::array<uint64_t, 256>, 8> rowRanks_{};
     std::array<int32_t, kPlies> value_;
     uint32_t nodes_;
     int rootMove_ = -1;
