@@ -185,7 +185,6 @@ void TForm1::ShowMessage(std::string_view text) {
 // board colour, none of which a search writes. The flow itself draws nothing until Think returns.
 void TForm1::Think(const std::function<void()>& search) {
     QEventLoop loop;
-    thinkLoop_ = &loop;
     thinking_ = true;
     thinker_ = std::thread([&search, &loop] {
         search();
@@ -194,7 +193,6 @@ void TForm1::Think(const std::function<void()>& search) {
     loop.exec();
     WaitForSearch();
     thinking_ = false;
-    thinkLoop_ = nullptr;
 }
 
 // Once a stop is requested the search ends within a few thousand nodes.
@@ -308,11 +306,11 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 // The handler that is waiting underneath (a pause, the search, a message) returns, sees the
-// window closing and unwinds; the window object outlives it.
+// window closing and unwinds; the window object outlives it. A stopped search ends its own
+// wait.
 void TForm1::closeEvent(QCloseEvent* event) {
     closing_ = true;
     stopRequest_ = true;
-    if (thinkLoop_) thinkLoop_->quit();
     if (openMessage_) openMessage_->reject();
     // The settings are taken from the game state, which no search may be writing meanwhile.
     WaitForSearch();

@@ -17,7 +17,6 @@
 #include "ui/platform_sound.h"
 #include "ui/tray_icon.h"
 
-class QEventLoop;
 class QMessageBox;
 
 namespace kurobi {
@@ -124,10 +123,9 @@ class TForm1 : public QMainWindow, public GameView {
     bool closing_ = false;
     // Closing sets it; a search that sees it ends at once.
     std::atomic<bool> stopRequest_{false};
-    // The computer's search and the event loop that waits for it, while it runs.
+    // The computer's search, while it runs.
     bool thinking_ = false;
     std::thread thinker_;
-    QEventLoop* thinkLoop_ = nullptr;
     // The message box that is open, for closing to take it down.
     QMessageBox* openMessage_ = nullptr;
     bool flashed_ = false;
