@@ -43,14 +43,12 @@ const Scenario kScenarios[] = {
      }},
     {"NestedPasses",
      [](FlowHarness& h) {
-         h.PlayerToMove("OOOX-X-OOOXXOXOOOOOX-X-OOOOOXXOOOOOOOX-OOOXOX-X-OOOX-X--XO--X-O-", kBlack,
-                        1);
+         h.PlayerToMove(kPlayerPassesTwice, kBlack, 1);
          ClickFirstLegal(h);
      }},
     {"ComputerPasses",
      [](FlowHarness& h) {
-         h.PlayerToMove("---XXXXX--OOOXOX-OOOXOOXOOOXOOO--OOOOOOOXOOOOOO-XOOOOOOO-O-X---X", kBlack,
-                        1);
+         h.PlayerToMove(kComputerPasses, kBlack, 1);
          ClickFirstLegal(h);
      }},
     {"CornerFlashes",

@@ -8,21 +8,14 @@
 
 #include "core/game_flow.h"
 #include "core/rules.h"
+#include "game_positions.h"
 #include "recording_view.h"
 
 namespace kurobi {
 
 inline constexpr uint32_t kThinkStepMs = 1500;
 
-enum class ListCheck {
-    Exact,          // the list holds exactly the empty squares
-    KeepsOccupied,  // the test position's list: every empty square, occupied ones left in too
-};
-
-// The position as 64 squares, rows from the top: 'X' black, 'O' white, '-' empty. Builds the
-// running game the way the take-back rebuilds one: the list in the fixed order without the
-// occupied squares, the counts, the raised weights of taken corners and the search depth for
-// the disc total. Ply 1's legal moves are found.
+// A fresh state at `level` with the running game of PlacePosition on `squares`.
 void SetUpGame(GameState& s, std::string_view squares, int32_t playerColor, int level);
 
 // The flow on a fresh state, with what the window and a simple player would do to it.
@@ -39,8 +32,7 @@ class FlowHarness {
 
     // A left click in the middle of the square.
     void Click(int x, int y);
-    // The player's legal square that comes first in the empty-square list.
-    Square FirstLegalSquare() const;
+    Square FirstLegalSquare() const { return kurobi::FirstLegalSquare(s); }
     // Clicks the first legal square as long as it is the player's turn and the window is open.
     void PlayToEnd();
 
@@ -55,8 +47,5 @@ class FlowHarness {
 };
 
 class FlowTest : public ::testing::Test, public FlowHarness {};
-
-// Counts and border agree with the board, and the list holds its squares in the fixed order.
-void ExpectConsistent(const GameState& s, ListCheck list = ListCheck::Exact);
 
 }  // namespace kurobi

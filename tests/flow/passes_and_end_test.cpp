@@ -19,7 +19,7 @@ Events AfterLastThink(const RecordingView& view) {
 class PassTest : public FlowTest {};
 
 TEST_F(PassTest, ComputerPassesAndThePlayerMovesAgain) {
-    PlayerToMove("---XXXXX--OOOXOX-OOOXOOXOOOXOOO--OOOOOOOXOOOOOO-XOOOOOOO-O-X---X", kBlack, 1);
+    PlayerToMove(kComputerPasses, kBlack, 1);
     const Square first = FirstLegalSquare();
     Click(first.x, first.y);
     const std::string counts = std::to_string(s.PlayerDiscs) + " " + std::to_string(s.CpuDiscs);
@@ -33,7 +33,7 @@ TEST_F(PassTest, ComputerPassesAndThePlayerMovesAgain) {
 }
 
 TEST_F(PassTest, PlayerPassesTwiceAndTheComputerMovesThreeTimesInOneClick) {
-    PlayerToMove("OOOX-X-OOOXXOXOOOOOX-X-OOOOOXXOOOOOOOX-OOOXOX-X-OOOX-X--XO--X-O-", kBlack, 1);
+    PlayerToMove(kPlayerPassesTwice, kBlack, 1);
     const Square first = FirstLegalSquare();
     const size_t mark = Mark();
     Click(first.x, first.y);

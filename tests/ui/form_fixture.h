@@ -1,15 +1,23 @@
 #pragma once
 // A main window for a test, and the helpers the window tests share: finding controls by name,
-// reading the board canvas and pressing mouse buttons.
+// reading the board canvas, pressing mouse buttons and counting events.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QWidget>
+#include <ostream>
 
+#include "settings/settings.h"
 #include "ui/board_surface.h"
 #include "ui/main_window.h"
+
+// Texts in failure messages as text. Beside QString, where the test framework looks for it.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace kurobi::testing {
 
@@ -30,11 +38,31 @@ inline constexpr int64_t kBlackPixel = 0x000000;
 inline constexpr int64_t kWhitePixel = 0xFFFFFF;
 inline constexpr int64_t kTealPixel = 0x008080;  // the default board colour 0x808000 on screen
 
-class FormTest : public ::testing::Test {
+// Counts the events of one type that an object receives.
+class EventCounter : public QObject {
+  public:
+    EventCounter(QObject* watched, QEvent::Type type) : type_(type) {
+        watched->installEventFilter(this);
+    }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_) ++count;
+        return false;
+    }
+
+  private:
+    QEvent::Type type_;
+};
+
+// `Form` is TForm1 or a window derived from it for the test.
+template <class Form>
+class FormTestOf : public ::testing::Test {
   protected:
     template <class Widget = QWidget>
     Widget* Find(const char* name) {
-        auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
+        auto* widget = form.template findChild<Widget*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
@@ -50,7 +78,17 @@ class FormTest : public ::testing::Test {
         for (int i = 0; i < 3; ++i) QApplication::processEvents();
     }
 
-    TForm1 form;
+  private:
+    // Removes the settings file that an earlier test in this process may have left, so that
+    // every window starts from the defaults.
+    struct NoSettingsFile {
+        NoSettingsFile() { QFile::remove(QString::fromLatin1(kSettingsFileName)); }
+    } noSettingsFile_;
+
+  protected:
+    Form form;
 };
+
+using FormTest = FormTestOf<TForm1>;
 
 }  // namespace kurobi::testing

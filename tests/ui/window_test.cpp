@@ -9,19 +9,6 @@
 namespace kurobi::testing {
 namespace {
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-  public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++count;
-        return false;
-    }
-};
-
 using WindowTest = FormTest;
 
 TEST_F(WindowTest, StartUpState) {
@@ -58,7 +45,7 @@ TEST_F(WindowTest, ResizingKeepsTheWindowSquareAndTheBoardAtThreeQuarters) {
 
 TEST_F(WindowTest, PaintingAtAnUnchangedSizeCausesNoFurtherPaint) {
     ShowAndSettle();
-    PaintCounter paints(Board());
+    EventCounter paints(Board(), QEvent::Paint);
     Board()->update();
     Settle();
     EXPECT_EQ(paints.count, 1);
@@ -68,7 +55,7 @@ TEST_F(WindowTest, PaintingAtAnUnchangedSizeCausesNoFurtherPaint) {
 
 TEST_F(WindowTest, AfterTheNewGameDrawingTheNextPaintRestoresTheBoard) {
     ShowAndSettle();
-    PaintCounter paints(Board());
+    EventCounter paints(Board(), QEvent::Paint);
     form.ClearBoardForNewGame();
     EXPECT_EQ(form.State().CellSize, 45);
     Settle();
