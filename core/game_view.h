@@ -12,7 +12,7 @@ namespace kurobi {
 enum class Sound { Put, Turn, Kado, Bu };
 
 class GameView {
-public:
+  public:
     virtual ~GameView() = default;
 
     // Label1 (status: thinking / waiting) and Label2 (the computer's endgame forecast).
@@ -54,7 +54,7 @@ public:
     // ended.
     virtual void Think(const std::function<void()>& search) { search(); }
 
-    // True once the window is closing: the flow stops at its next step and touches the view no more.
+    // True once the window is closing: the flow stops at its next step and leaves the view alone.
     virtual bool Closing() const { return false; }
     // Set, from any thread, when the window starts closing, so that a running search ends early
     // instead of keeping the closing window waiting; null where a search is never cut short.
