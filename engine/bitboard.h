@@ -64,8 +64,8 @@ inline Bitboard LegalMoves(Bitboard own, Bitboard opp) {
 // lines through the square, two table lookups on the line's discs.
 inline Bitboard Flips(int index, Bitboard own, Bitboard opp) {
     using namespace board_lines;
-    const int column = index % 8;
-    const int row = index / 8;
+    const int column = index & 7;
+    const int row = index >> 3;
     Bitboard flips = SpreadRow(Turned(column, GatherRow(own, row), GatherRow(opp, row)), row);
     flips |=
         SpreadColumn(Turned(row, GatherColumn(own, column), GatherColumn(opp, column)), column);
@@ -81,8 +81,8 @@ inline Bitboard Flips(int index, Bitboard own, Bitboard opp) {
 // last move of a game, one lookup a line.
 inline int LastFlipCount(int index, Bitboard own) {
     using namespace board_lines;
-    const int column = index % 8;
-    const int row = index / 8;
+    const int column = index & 7;
+    const int row = index >> 3;
     return kLastFlipCounts[column][GatherRow(own, row)] +
            kLastFlipCounts[row][GatherColumn(own, column)] +
            kLastFlipCounts[column][GatherDiagonal(own, kDiagonals[index][0])] +
