@@ -8,7 +8,6 @@
 
 #include "engine/levels.h"
 #include "ui/board_drawing.h"
-#include "ui/platform_wait.h"
 #include "ui/platform_window.h"
 
 namespace kurobi {
@@ -161,7 +160,7 @@ void TForm1::PlayWave(Sound sound) {
 }
 
 void TForm1::Pause(int ms) {
-    WaitMoreThan(ms);
+    pauses_.WaitMoreThan(ms);
 }
 
 void TForm1::ProcessEvents() {
@@ -311,6 +310,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
     closing_ = true;
     stopRequest_ = true;
+    pauses_.Cancel();
     if (openMessage_) openMessage_->reject();
     // The settings are taken from the game state, which no search may be writing meanwhile.
     WaitForSearch();

@@ -15,6 +15,7 @@
 #include "ui/main_menu.h"
 #include "ui/platform_color_dialog.h"
 #include "ui/platform_sound.h"
+#include "ui/platform_wait.h"
 #include "ui/tray_icon.h"
 
 class QMessageBox;
@@ -130,6 +131,7 @@ class TForm1 : public QMainWindow, public GameView {
     QMessageBox* openMessage_ = nullptr;
     bool flashed_ = false;
     std::unique_ptr<TrayIcon> tray_;
+    Pauses pauses_;
 };
 
 }  // namespace kurobi
