@@ -40,35 +40,41 @@ void GenerateMoves(GameState& s, int ply, bool computer) {
     }
 }
 
+// Folds the value v of the node or leaf at ply q into its parent: the minimum at a player node,
+// the maximum at a computer node, where a rise at the root records the root move. Returns
+// whether the parent's value changed.
+bool FoldIntoParent(GameState& s, int q, int32_t v) {
+    int32_t& parent = s.BestValue[q - 1];
+    if ((q & 1) ? !(v < parent) : !(v > parent)) return false;
+    parent = v;
+    if (q == 2) {
+        s.BestX[1] = s.MoveX[2];
+        s.BestY[1] = s.MoveY[2];
+    }
+    return true;
+}
+
+// Whether an ancestor j = q-2, q-4, ... down to `lowest` (where the same side is to move as at
+// q) already holds a value that makes the parent's remaining moves pointless. With `nearestOnly`
+// only j = q-2 is looked at.
+bool AncestorCuts(const GameState& s, int q, int32_t v, int lowest, bool nearestOnly = false) {
+    for (int j = q - 2; j >= lowest; j -= 2) {
+        if ((q & 1) ? s.BestValue[j] >= v : s.BestValue[j] <= v) return true;
+        if (nearestOnly) break;
+    }
+    return false;
+}
+
 // ----- Midgame search -----
 
 enum class Row { Node, Pass, Leaf };
 
-// Passes the value v of the node or leaf at ply q to its parent, then tests for a cutoff
-// against the ancestors where the same side is to move as at q.
+// Passes the value v of the node or leaf at ply q to its parent, then tests for a cutoff.
 void Propagate(GameState& s, int q, int32_t v, Row row) {
-    bool changed = false;
-    if (q & 1) {
-        if (s.BestValue[q - 1] > v) {
-            s.BestValue[q - 1] = v;
-            changed = true;
-        }
-    } else if (s.BestValue[q - 1] < v) {
-        s.BestValue[q - 1] = v;
-        changed = true;
-        if (q == 2) {
-            s.BestX[1] = s.MoveX[2];
-            s.BestY[1] = s.MoveY[2];
-        }
-    }
+    const bool changed = FoldIntoParent(s, q, v);
     if (row != Row::Pass && !changed) return;
     const int lowest = (row == Row::Leaf && (q & 1)) ? 3 : 1;  // a leaf never tests the root
-    for (int k = q - 2; k >= lowest; k -= 2) {
-        if ((q & 1) ? s.BestValue[k] >= v : s.BestValue[k] <= v) {
-            s.MoveIndex[q - 1] = s.EmptyCount;
-            return;
-        }
-    }
+    if (AncestorCuts(s, q, v, lowest)) s.MoveIndex[q - 1] = s.EmptyCount;
 }
 
 }  // namespace
@@ -136,29 +142,9 @@ enum class Cut { Deep, Short, Zero };
 // whether the parent's remaining moves can still matter.
 void Fold(GameState& s, int k, Cut cut) {
     const int32_t v = s.BestValue[k];
-    const bool minimisingParent = k & 1;
-    if (minimisingParent ? !(v < s.BestValue[k - 1]) : !(v > s.BestValue[k - 1])) return;
-    s.BestValue[k - 1] = v;
-    if (!minimisingParent && k == 2) {
-        s.BestX[1] = s.MoveX[2];
-        s.BestY[1] = s.MoveY[2];
-    }
-    bool cutOff = false;
-    switch (cut) {
-        case Cut::Zero:
-            cutOff = minimisingParent ? v < 0 : v > 0;
-            break;
-        case Cut::Short:
-        case Cut::Deep:
-            for (int j = k - 2; j > 0; j -= 2) {
-                if (minimisingParent ? s.BestValue[j] >= v : s.BestValue[j] <= v) {
-                    cutOff = true;
-                    break;
-                }
-                if (cut == Cut::Short) break;
-            }
-            break;
-    }
+    if (!FoldIntoParent(s, k, v)) return;
+    const bool cutOff = cut == Cut::Zero ? ((k & 1) ? v < 0 : v > 0)
+                                         : AncestorCuts(s, k, v, 1, cut == Cut::Short);
     if (cutOff) s.MoveIndex[k - 1] = s.EmptyCount;
 }
 
@@ -169,16 +155,7 @@ void ScoreFinishedGame(GameState& s, int k) {
     for (int x = 1; x <= 8; ++x)
         for (int y = 1; y <= 8; ++y) sum += board[Cell(x, y)];
     s.LeafValue[k] = s.CpuColor == kWhite ? -sum : sum;
-    const int32_t v = s.LeafValue[k];
-    if (k & 1) {
-        if (v < s.BestValue[k - 1]) s.BestValue[k - 1] = v;
-    } else if (v > s.BestValue[k - 1]) {
-        s.BestValue[k - 1] = v;
-        if (k == 2) {
-            s.BestX[1] = s.MoveX[2];
-            s.BestY[1] = s.MoveY[2];
-        }
-    }
+    FoldIntoParent(s, k, s.LeafValue[k]);
     ++s.EndgameEmpties;
     s.Ply = k - 1;
 }

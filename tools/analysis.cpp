@@ -96,12 +96,13 @@ std::string SquareName(int x, int y) {
     return {static_cast<char>('a' + x - 1), static_cast<char>('0' + y)};
 }
 
-bool AnalyzeLine(std::string_view line, std::string& result, std::string& error) {
+bool AnalyzeLine(std::string_view line, std::string& result, std::string& error,
+                 const ThinkOptions& options) {
     PositionLine position;
     if (!ParsePositionLine(line, position, error)) return false;
     GameState s;
     SetUpPosition(s, position);
-    const ComputerChoice choice = ChooseComputerMove(s);
+    const ComputerChoice choice = ChooseComputerMove(s, options);
     result = choice.kind == SearchKind::Pass ? std::string("pass") : SquareName(choice.x, choice.y);
     result += ' ' + std::to_string(choice.value) + ' ' + std::to_string(choice.nodes) + ' ' +
               SearchKindName(choice.kind) + ' ' + std::to_string(s.SearchDepth);

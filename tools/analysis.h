@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/game_state.h"
+#include "engine/computer_move.h"
 
 namespace kurobi {
 
@@ -27,7 +28,8 @@ bool ParsePositionLine(std::string_view line, PositionLine& out, std::string& er
 void SetUpPosition(GameState& s, const PositionLine& line);
 
 // Runs the computer's choice on one input line and formats the result line.
-bool AnalyzeLine(std::string_view line, std::string& result, std::string& error);
+bool AnalyzeLine(std::string_view line, std::string& result, std::string& error,
+                 const ThinkOptions& options = {});
 
 // Square name "c4" for (3, 4).
 std::string SquareName(int x, int y);
