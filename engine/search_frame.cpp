@@ -20,11 +20,14 @@ SearchFrame::SearchFrame(const GameState& s, const std::atomic<bool>* stop,
         listSquares_ |= SquareBit(square);
         if (s.CpuMoveFlags[1][Cell(x, y)] == 1) rootMoves_ |= SquareBit(square);
     }
-    for (int row = 0; row < 8; ++row)
-        for (int bits = 0; bits < 256; ++bits)
-            for (int column = 0; column < 8; ++column)
-                if ((bits & (1 << column)) && (listSquares_ & SquareBit(row * 8 + column)))
-                    rowRanks_[row][bits] |= uint64_t{1} << rank_[row * 8 + column];
+    for (int row = 0; row < 8; ++row) {
+        for (int bits = 1; bits < 256; ++bits) {
+            const int square = row * 8 + std::countr_zero(static_cast<unsigned>(bits));
+            const uint64_t own =
+                (listSquares_ & SquareBit(square)) ? uint64_t{1} << rank_[square] : 0;
+            rowRanks_[row][bits] = rowRanks_[row][bits & (bits - 1)] | own;
+        }
+    }
     for (int ply = 0; ply < kPlies; ++ply) value_[ply] = s.BestValue[ply];
 }
 

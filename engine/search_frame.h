@@ -2,7 +2,8 @@
 // What every bitboard search carries through its read: the move order, the running value of every
 // ply, the node count, the root move and a request to stop. It is filled from the game state at
 // the start and written back at the end, so that the turn driver finds the state as the
-// table-based searches leave it.
+// table-based searches leave it. The empty-square list is taken to hold each square once, as
+// ResetEmptyList and RemoveEmptySquare keep it.
 
 #include <array>
 #include <atomic>
@@ -55,7 +56,7 @@ class SearchFrame {
     bool stopped() const { return stopped_; }
     // Looks at the stop requests at once.
     bool Poll();
-    // Reads on after a stop request was withdrawn.
+    // Clears a stop taken on an abandon request, for the next read with this frame.
     void Resume() { stopped_ = false; }
     uint32_t nodes() const { return nodes_; }
     void setNodes(uint32_t nodes) { nodes_ = nodes; }
