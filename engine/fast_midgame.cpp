@@ -57,6 +57,8 @@ class MidgameSearch {
         return cut;
     }
 
+    // The fold after a pass tests for a cut even when the parent keeps its value; a leaf's test
+    // leaves the root out when it folds into a player node.
     bool Propagate(int q, int32_t v, Row row) {
         if (!frame_.Fold(q, v) && row != Row::Pass) return false;
         return frame_.AncestorCuts(q, v, row == Row::Leaf && (q & 1) ? 3 : 1);

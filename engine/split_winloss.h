@@ -6,7 +6,10 @@
 // replayed afterwards in list order from the results. The replay stops where the one-thread read
 // stops (at the first move whose fold raises the root to a win through a node's exit or a pass),
 // and the node count is the sum over the moves up to there, so the result is that of the
-// one-thread read. Moves after the stop that a thread had started are abandoned and not counted.
+// one-thread read. The threads read no further than the first move known to win: a move after it
+// counts only if that win does not stop the root (an earlier move ended the game at a count as
+// high), and only then do they read on past it. A move after the stop that a thread had started
+// is abandoned and not counted.
 
 #include <atomic>
 
