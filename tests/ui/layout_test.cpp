@@ -12,7 +12,7 @@
 namespace kurobi::testing {
 namespace {
 
-struct ControlSpec {
+struct StoredControl {
     const char* name;
     QRect bounds;
     const char* caption;  // nullptr: a control without a caption
@@ -22,7 +22,7 @@ struct ControlSpec {
     const char* toolTip;
 };
 
-const std::vector<ControlSpec> kControls = {
+const std::vector<StoredControl> kControls = {
     {"PB_Ban", {8, 40, 302, 302}, nullptr, 12, false, true, ""},
     {"Lbl_Foe", {312, 208, 44, 21}, "CPU", 21, true, true, ""},
     {"Lbl_FoePoint", {377, 208, 13, 19}, "2", 21, true, true, ""},
@@ -70,20 +70,20 @@ TEST_F(LayoutTest, CreatedAt403By433AndSquareOnceShown) {
 TEST_F(LayoutTest, EveryControlAsStored) {
     ShowAndSettle();
     QWidget* client = form.centralWidget();
-    for (const ControlSpec& spec : kControls) {
-        SCOPED_TRACE(spec.name);
-        QWidget* control = Find(spec.name);
+    for (const StoredControl& stored : kControls) {
+        SCOPED_TRACE(stored.name);
+        QWidget* control = Find(stored.name);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->parentWidget(), client);
-        EXPECT_EQ(control->geometry(), spec.bounds);
-        if (spec.caption) {
-            EXPECT_EQ(CaptionOf(control), QString::fromUtf8(spec.caption));
+        EXPECT_EQ(control->geometry(), stored.bounds);
+        if (stored.caption) {
+            EXPECT_EQ(CaptionOf(control), QString::fromUtf8(stored.caption));
         }
         EXPECT_EQ(control->font().family(), QString("IPAPGothic"));
-        EXPECT_EQ(control->font().pixelSize(), spec.fontPixels);
-        EXPECT_EQ(control->font().bold(), spec.bold);
-        EXPECT_EQ(control->isVisible(), spec.visible);
-        EXPECT_EQ(control->toolTip(), QString::fromUtf8(spec.toolTip));
+        EXPECT_EQ(control->font().pixelSize(), stored.fontPixels);
+        EXPECT_EQ(control->font().bold(), stored.bold);
+        EXPECT_EQ(control->isVisible(), stored.visible);
+        EXPECT_EQ(control->toolTip(), QString::fromUtf8(stored.toolTip));
     }
 }
 
