@@ -12,7 +12,7 @@
 namespace kurobi::testing {
 namespace {
 
-struct WaveSpec {
+struct WaveFormat {
     const char* resource;
     int channels;
     int bits;
@@ -21,15 +21,15 @@ struct WaveSpec {
     qint64 fileSize;
 };
 
-const WaveSpec kWaves[] = {
+const WaveFormat kWaves[] = {
     {":/WAVE/PUT", 2, 16, 2205, true, 8876},
     {":/WAVE/TURN", 2, 16, 2205, true, 8876},
     {":/WAVE/KADO", 1, 8, 22050, false, 22094},
     {":/WAVE/BU", 2, 16, 3307, true, 13284},
 };
 
-void PrintTo(const WaveSpec& spec, std::ostream* out) {
-    *out << spec.resource;
+void PrintTo(const WaveFormat& format, std::ostream* out) {
+    *out << format.resource;
 }
 
 QByteArray ResourceBytes(const char* path) {
@@ -48,44 +48,44 @@ std::string Tag(const QByteArray& bytes, qsizetype at) {
     return bytes.mid(at, 4).toStdString();
 }
 
-class WaveTest : public ::testing::TestWithParam<WaveSpec> {};
+class WaveTest : public ::testing::TestWithParam<WaveFormat> {};
 
 TEST_P(WaveTest, HeaderChunksAndSizes) {
-    const WaveSpec& spec = GetParam();
-    const QByteArray wave = ResourceBytes(spec.resource);
-    ASSERT_EQ(wave.size(), spec.fileSize);
+    const WaveFormat& format = GetParam();
+    const QByteArray wave = ResourceBytes(format.resource);
+    ASSERT_EQ(wave.size(), format.fileSize);
     EXPECT_EQ(Tag(wave, 0), "RIFF");
-    EXPECT_EQ(U32(wave, 4), static_cast<uint32_t>(spec.fileSize - 8));
+    EXPECT_EQ(U32(wave, 4), static_cast<uint32_t>(format.fileSize - 8));
     EXPECT_EQ(Tag(wave, 8), "WAVE");
 
     EXPECT_EQ(Tag(wave, 12), "fmt ");
     EXPECT_EQ(U32(wave, 16), 16u);
     EXPECT_EQ(U16(wave, 20), 1);  // PCM
-    EXPECT_EQ(U16(wave, 22), spec.channels);
+    EXPECT_EQ(U16(wave, 22), format.channels);
     EXPECT_EQ(U32(wave, 24), 22050u);
-    const int block = spec.channels * spec.bits / 8;
+    const int block = format.channels * format.bits / 8;
     EXPECT_EQ(U32(wave, 28), 22050u * block);
     EXPECT_EQ(U16(wave, 32), block);
-    EXPECT_EQ(U16(wave, 34), spec.bits);
+    EXPECT_EQ(U16(wave, 34), format.bits);
 
     qsizetype at = 36;
     std::vector<std::string> chunks = {"fmt "};
-    if (spec.fact) {
+    if (format.fact) {
         EXPECT_EQ(Tag(wave, at), "fact");
         EXPECT_EQ(U32(wave, at + 4), 4u);
-        EXPECT_EQ(U32(wave, at + 8), spec.frames);
+        EXPECT_EQ(U32(wave, at + 8), format.frames);
         at += 12;
     }
     EXPECT_EQ(Tag(wave, at), "data");
-    EXPECT_EQ(U32(wave, at + 4), spec.frames * block);
-    EXPECT_EQ(at + 8 + spec.frames * block, spec.fileSize);
+    EXPECT_EQ(U32(wave, at + 4), format.frames * block);
+    EXPECT_EQ(at + 8 + format.frames * block, format.fileSize);
 }
 
 TEST_P(WaveTest, IsNotSilent) {
-    const WaveSpec& spec = GetParam();
-    const QByteArray wave = ResourceBytes(spec.resource);
-    const qsizetype data = spec.fact ? 56 : 44;
-    const char silence = spec.bits == 8 ? char(0x80) : char(0);
+    const WaveFormat& format = GetParam();
+    const QByteArray wave = ResourceBytes(format.resource);
+    const qsizetype data = format.fact ? 56 : 44;
+    const char silence = format.bits == 8 ? char(0x80) : char(0);
     const QByteArray samples = wave.mid(data);
     EXPECT_GT(samples.size() - samples.count(silence), samples.size() / 4);
 }
