@@ -88,14 +88,8 @@ class EndgameRead {
         // passes gets this deep.
         const Bitboard open = ~(own | opp) & frame_.listSquares();
         if (empties == 0 || open == 0 || k >= kPlies - 1) return ScoreFinishedGame(k, own, opp);
-        switch (DiscCount(open)) {
-            case 1:
-                return FewSquaresChild<1>(k, own, opp, InListOrder<1>(open), empties);
-            case 2:
-                return FewSquaresChild<2>(k, own, opp, InListOrder<2>(open), empties);
-            case 3:
-                return FewSquaresChild<3>(k, own, opp, InListOrder<3>(open), empties);
-        }
+        if (const int count = DiscCount(open); count <= kFewSquares)
+            return ChildWithFewSquares<kFewSquares>(count, k, own, opp, open, empties);
         const Bitboard moves = LegalMoves(own, opp) & open;
         if (moves != 0) return Node(k, own, opp, moves, empties);
         const Bitboard replies = LegalMoves(opp, own) & open;
@@ -106,11 +100,23 @@ class EndgameRead {
         return FoldPass(k);
     }
 
-    // Positions with N listed squares open, kept in list order. Trying each square's flips is
-    // all the move generation they need, the loops unroll, and a cut often comes before the
-    // last square is tried. Most of a read is spent in such positions.
+    // Positions with N listed squares open, up to kFewSquares, kept in list order. Trying each
+    // square's flips is all the move generation they need, the loops unroll, and a cut often
+    // comes before the last square is tried. Most of a read is spent in such positions.
+    static constexpr int kFewSquares = 6;
+
     template <int N>
     using Squares = std::array<int, N>;
+
+    // Child for a position with `count` open squares, 1 <= count <= N.
+    template <int N>
+    bool ChildWithFewSquares(int count, int k, Bitboard own, Bitboard opp, Bitboard open,
+                             int empties) {
+        if constexpr (N > 1) {
+            if (count < N) return ChildWithFewSquares<N - 1>(count, k, own, opp, open, empties);
+        }
+        return FewSquaresChild<N>(k, own, opp, InListOrder<N>(open), empties);
+    }
 
     template <int N>
     Squares<N> InListOrder(Bitboard open) const {
