@@ -14,4 +14,12 @@ void ClientArea::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+void ClientArea::SetHighlighted(bool highlighted) {
+    highlighted_ = highlighted;
+    setAutoFillBackground(highlighted);
+    QPalette colours = palette();
+    colours.setBrush(QPalette::Window, highlighted ? colours.highlight() : QBrush());
+    setPalette(highlighted ? colours : QPalette());
+}
+
 }  // namespace kurobi

@@ -14,11 +14,16 @@ class ClientArea : public QWidget {
 
     void OnBareLeftPress(std::function<void()> handler) { onBareLeftPress_ = std::move(handler); }
 
+    // The attention highlight: the bare background in the highlight colour, or as it was.
+    void SetHighlighted(bool highlighted);
+    bool Highlighted() const { return highlighted_; }
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
     std::function<void()> onBareLeftPress_;
+    bool highlighted_ = false;
 };
 
 }  // namespace kurobi

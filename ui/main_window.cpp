@@ -168,8 +168,10 @@ void TForm1::ProcessEvents() {
 }
 
 void TForm1::FlashWindow() {
-    flashed_ = !flashed_;
-    if (flashed_) RequestAttention(*this, kFlashStepMs);
+    // The caption cannot be inverted from here: the window's background flashes instead, and
+    // the window system is asked to draw attention to the window as well.
+    client_->SetHighlighted(!client_->Highlighted());
+    if (client_->Highlighted()) RequestAttention(*this, kFlashStepMs);
 }
 
 void TForm1::ShowMessage(std::string_view text) {

@@ -129,7 +129,6 @@ class TForm1 : public QMainWindow, public GameView {
     std::thread thinker_;
     // The message box that is open, for closing to take it down.
     QMessageBox* openMessage_ = nullptr;
-    bool flashed_ = false;
     std::unique_ptr<TrayIcon> tray_;
     Pauses pauses_;
 };
