@@ -97,4 +97,12 @@ bool FlanksAny(const int32_t* board, int x, int y, int32_t mover) {
     return false;
 }
 
+std::vector<Square> LegalSquares(const int32_t* board, int32_t mover) {
+    std::vector<Square> moves;
+    for (int x = 1; x <= 8; ++x)
+        for (int y = 1; y <= 8; ++y)
+            if (board[Cell(x, y)] == kEmpty && FlanksAny(board, x, y, mover)) moves.push_back({x, y});
+    return moves;
+}
+
 }  // namespace kurobi

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/game_state.h"
 
@@ -38,6 +39,9 @@ void RemoveEmptySquare(GameState& s, int x, int y);
 
 // Whether a disc of `mover` at (x, y) would flank at least one line of opposing discs.
 bool FlanksAny(const int32_t* board, int x, int y, int32_t mover);
+
+// The squares where `mover` may play, column by column, for tools and tests (it allocates).
+std::vector<Square> LegalSquares(const int32_t* board, int32_t mover);
 
 // Turns every disc that a disc of `mover` just placed at (x, y) flanks: lines in the direction
 // order (-1,-1), (-1,0), ... (1,1), each from the nearest disc outward. `onTurn(cell)` runs

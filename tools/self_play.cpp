@@ -7,19 +7,6 @@
 #include "core/rules.h"
 
 namespace kurobi {
-namespace {
-
-std::vector<Square> LegalSquares(const int32_t* cells, int32_t mover) {
-    std::vector<Square> moves;
-    for (int x = 1; x <= 8; ++x)
-        for (int y = 1; y <= 8; ++y)
-            if (cells[Cell(x, y)] == kEmpty && FlanksAny(cells, x, y, mover))
-                moves.push_back({x, y});
-    return moves;
-}
-
-}  // namespace
-
 std::vector<SelfPlayTurn> SelfPlayTurns(int games, int randomMoves, int level, uint32_t seed) {
     std::mt19937 rng(seed);
     std::vector<SelfPlayTurn> turns;
