@@ -6,7 +6,8 @@ set -euo pipefail
 KUROBI_PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev libgl-dev
+  libpulse-dev pulseaudio pulseaudio-utils
   xvfb xauth fonts-ipafont-gothic
   clang libclang-rt-14-dev llvm
 )

@@ -1,11 +1,10 @@
 #include "ui/platform_sound.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QDir>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QFile>
+
+#include "ui/pulse_output.h"
 
 namespace kurobi {
 namespace {
@@ -37,16 +36,19 @@ QString WaveResourcePath(std::string_view name) {
     return {};
 }
 
-// Decided once: a machine without an audio output stays silent rather than have every sound
-// fail on its own. With one, every sound is loaded ahead so that the first play is not late.
+// Every sound is read and converted ahead, so that playing one only hands it to the output.
 WavePlayer::WavePlayer() {
-    if (QMediaDevices::defaultAudioOutput().isNull()) return;
     const QDir folder(kWaveFolder);
     for (const QString& entry : folder.entryList(QDir::Files)) {
-        auto effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl(QStringLiteral("qrc") + folder.filePath(entry)));
-        effects_[folder.filePath(entry)] = std::move(effect);
+        QFile file(folder.filePath(entry));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const QByteArray bytes = file.readAll();
+        std::optional<StereoSamples> samples =
+            ReadWave({reinterpret_cast<const uint8_t*>(bytes.constData()),
+                      static_cast<size_t>(bytes.size())});
+        if (samples) sounds_[folder.filePath(entry)] = std::move(*samples);
     }
+    output_ = std::make_unique<PulseOutput>();
 }
 
 WavePlayer::~WavePlayer() = default;
@@ -57,11 +59,8 @@ void WavePlayer::Play(std::string_view name) {
         QApplication::beep();
         return;
     }
-    const auto effect = effects_.find(path);
-    if (effect == effects_.end()) return;  // no audio output
-    if (playing_) playing_->stop();
-    playing_ = effect->second.get();
-    playing_->play();
+    const auto sound = sounds_.find(path);
+    if (sound != sounds_.end()) output_->Play(sound->second);
 }
 
 }  // namespace kurobi

@@ -7,10 +7,11 @@
 #include <string_view>
 
 #include "core/game_view.h"
-
-class QSoundEffect;
+#include "ui/wave_file.h"
 
 namespace kurobi {
+
+class PulseOutput;
 
 // The name under which the game asks for a sound: "Put", "Turn", "Kado", "Bu".
 std::string_view SoundName(Sound sound);
@@ -21,17 +22,19 @@ QString WaveResourcePath(std::string_view name);
 
 class WavePlayer {
   public:
+    // Reads every WAVE resource and starts looking for the sound server; returns at once.
     WavePlayer();
     ~WavePlayer();
 
     // Starts the named sound and returns at once, cutting off whatever this player was still
-    // playing. A name without a resource gives the system's alert sound instead; without an
-    // audio device nothing is heard and nothing else changes.
+    // playing. A name without a resource gives the system's alert sound instead; a resource
+    // that cannot be read, or a missing sound server, gives silence, and nothing else changes.
     void Play(std::string_view name);
 
   private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
-    QSoundEffect* playing_ = nullptr;
+    // The samples of every resource that could be read, by resource path.
+    std::map<QString, StereoSamples> sounds_;
+    std::unique_ptr<PulseOutput> output_;
 };
 
 }  // namespace kurobi

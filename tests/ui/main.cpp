@@ -9,6 +9,9 @@
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows play their sounds to no sound server, so that the tests are silent on a
+    // desktop; the sound tests name the server of their own.
+    if (!qEnvironmentVariableIsSet("PULSE_SERVER")) qputenv("PULSE_SERVER", "unix:/nonexistent");
     QApplication app(argc, argv);
     // Every window reads and writes "Kurobi.ini" in the current directory: each test process
     // gets a folder of its own, so no test sees another's settings.

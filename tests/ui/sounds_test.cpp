@@ -8,6 +8,7 @@
 
 #include "tests/ui/form_fixture.h"
 #include "ui/platform_sound.h"
+#include "ui/wave_file.h"
 
 namespace kurobi::testing {
 namespace {
@@ -90,6 +91,31 @@ TEST_P(WaveTest, IsNotSilent) {
     EXPECT_GT(samples.size() - samples.count(silence), samples.size() / 4);
 }
 
+std::optional<StereoSamples> Read(const QByteArray& wave) {
+    return ReadWave(
+        {reinterpret_cast<const uint8_t*>(wave.constData()), static_cast<size_t>(wave.size())});
+}
+
+// Played as 16-bit stereo: 16-bit stereo data as it is, 8-bit mono data widened to both sides.
+TEST_P(WaveTest, IsReadIntoTheSamplesItIsPlayedFrom) {
+    const WaveFormat& format = GetParam();
+    const QByteArray wave = ResourceBytes(format.resource);
+    const std::optional<StereoSamples> samples = Read(wave);
+    ASSERT_TRUE(samples.has_value());
+    ASSERT_EQ(samples->size(), format.frames * 2);
+    const qsizetype data = format.fact ? 56 : 44;
+    for (uint32_t frame = 0; frame < format.frames; ++frame) {
+        const int16_t expected =
+            format.bits == 8
+                ? static_cast<int16_t>((static_cast<uint8_t>(wave[data + frame]) - 128) * 256)
+                : static_cast<int16_t>(U16(wave, data + frame * 4));
+        const int16_t right =
+            format.bits == 8 ? expected : static_cast<int16_t>(U16(wave, data + frame * 4 + 2));
+        ASSERT_EQ((*samples)[2 * frame], expected) << "frame " << frame;
+        ASSERT_EQ((*samples)[2 * frame + 1], right) << "frame " << frame;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Sounds, WaveTest, ::testing::ValuesIn(kWaves),
                          [](const auto& info) { return std::string(info.param.resource + 7); });
 
@@ -116,9 +142,29 @@ TEST(WaveLookupTest, UnknownNamesFindNothing) {
     EXPECT_TRUE(WaveResourcePath("MAINICON").isEmpty());
 }
 
+// A file whose headers claim what its content is not, or a format the sounds are not played
+// in, is refused as a whole: that sound stays silent.
+TEST(WaveReadingTest, FilesThatAreNotWhatTheyClaimAreRefused) {
+    const QByteArray put = ResourceBytes(":/WAVE/PUT");
+    ASSERT_TRUE(Read(put).has_value());
+    const auto changed = [&put](qsizetype at, uint32_t value, int bytes) {
+        QByteArray wave = put;
+        for (int k = 0; k < bytes; ++k) wave[at + k] = static_cast<char>(value >> (8 * k));
+        return wave;
+    };
+    EXPECT_FALSE(Read(changed(0, 0x58464952, 4)).has_value());  // "RIFX"
+    EXPECT_FALSE(Read(changed(20, 3, 2)).has_value());          // floating-point samples
+    EXPECT_FALSE(Read(changed(22, 3, 2)).has_value());          // three channels
+    EXPECT_FALSE(Read(changed(24, 44100, 4)).has_value());      // another rate
+    EXPECT_FALSE(Read(changed(32, 2, 2)).has_value());          // a block too short for a frame
+    EXPECT_FALSE(Read(changed(34, 12, 2)).has_value());         // 12-bit samples
+    EXPECT_FALSE(Read(put.left(put.size() - 1)).has_value());   // data cut short
+    EXPECT_FALSE(Read(put.left(48)).has_value());               // no data chunk
+}
+
 using PlayWaveTest = FormTest;
 
-// Whether or not the machine has an audio device, playing returns at once and changes nothing.
+// Without a sound server, playing returns at once and changes nothing.
 TEST_F(PlayWaveTest, PlayingEverySoundInARowReturns) {
     const QImage before = Canvas().copy();
     for (Sound sound : {Sound::Put, Sound::Turn, Sound::Turn, Sound::Kado, Sound::Bu}) {

@@ -1,0 +1,34 @@
+#pragma once
+// What the test sound server plays, recorded from the monitor of its null sink "nul" (see
+// tests/support/with-sound-server).
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <vector>
+
+namespace kurobi::testing {
+
+class Recording {
+  public:
+    static constexpr int kRate = 44100;
+
+    ~Recording();
+
+    // Starts recording and returns once the monitor delivers sound; false if it never does.
+    // An idle null sink's monitor delivers nothing until something plays, so a moment of
+    // silence is played first.
+    bool Start();
+    // Returns once `ms` more milliseconds have been recorded; false if they never are.
+    bool Wait(int ms);
+    // Stops and gives what was recorded: interleaved stereo at kRate.
+    std::vector<int16_t> Stop();
+
+  private:
+    qint64 RecordedBytes() const;
+
+    QTemporaryDir folder_;
+    QProcess recorder_;
+};
+
+}  // namespace kurobi::testing
