@@ -36,16 +36,19 @@ QString WaveResourcePath(std::string_view name) {
     return {};
 }
 
+std::optional<StereoSamples> ReadWaveResource(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return ReadWave(
+        {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
+}
+
 // Every sound is read and converted ahead, so that playing one only hands it to the output.
 WavePlayer::WavePlayer() {
     const QDir folder(kWaveFolder);
     for (const QString& entry : folder.entryList(QDir::Files)) {
-        QFile file(folder.filePath(entry));
-        if (!file.open(QIODevice::ReadOnly)) continue;
-        const QByteArray bytes = file.readAll();
-        std::optional<StereoSamples> samples =
-            ReadWave({reinterpret_cast<const uint8_t*>(bytes.constData()),
-                      static_cast<size_t>(bytes.size())});
+        std::optional<StereoSamples> samples = ReadWaveResource(folder.filePath(entry));
         if (samples) sounds_[folder.filePath(entry)] = std::move(*samples);
     }
     output_ = std::make_unique<PulseOutput>();

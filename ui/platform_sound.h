@@ -4,6 +4,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "core/game_view.h"
@@ -19,6 +20,9 @@ std::string_view SoundName(Sound sound);
 // The resource path of the WAVE resource called `name`, whatever the case of either; empty
 // when there is none.
 QString WaveResourcePath(std::string_view name);
+
+// The samples of the WAVE resource at `path` (see ReadWave); nothing where there is none.
+std::optional<StereoSamples> ReadWaveResource(const QString& path);
 
 class WavePlayer {
   public:

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <algorithm>
 #include <limits>
 #include <string>
@@ -19,16 +18,13 @@ namespace {
 // the server's rate. Sounds whose starts are lost, as when the stream is resumed late, fall
 // short by more.
 constexpr double kToleranceMs = 5;
+// 50 ms of silence on either side of a resource measured alone.
 constexpr size_t kPaddingSamples = kPlaybackRate / 20 * kPlaybackChannels;
 
 }  // namespace
 
 double AudibleMs(std::string_view name) {
-    QFile file(WaveResourcePath(name));
-    if (!file.open(QIODevice::ReadOnly)) return 0;
-    const QByteArray bytes = file.readAll();
-    const std::optional<StereoSamples> samples = ReadWave(
-        {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())});
+    const std::optional<StereoSamples> samples = ReadWaveResource(WaveResourcePath(name));
     if (!samples) return 0;
     StereoSamples padded(kPaddingSamples);
     padded.insert(padded.end(), samples->begin(), samples->end());
