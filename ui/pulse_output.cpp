@@ -1,7 +1,6 @@
 #include "ui/pulse_output.h"
 
 #include <pulse/pulseaudio.h>
-#include <pulse/thread-mainloop.h>
 
 #include "ui/wave_file.h"
 
@@ -53,9 +52,7 @@ PulseOutput::PulseOutput() : loop_(pa_threaded_mainloop_new()) {
         this);
     Connect();
     if (pa_threaded_mainloop_start(loop_) < 0) {
-        Close();
-        api_->time_free(retry_);
-        api_->time_free(cork_);
+        Release();
         pa_threaded_mainloop_free(loop_);
         loop_ = nullptr;
     }
@@ -64,9 +61,7 @@ PulseOutput::PulseOutput() : loop_(pa_threaded_mainloop_new()) {
 PulseOutput::~PulseOutput() {
     if (!loop_) return;
     pa_threaded_mainloop_lock(loop_);
-    Close();
-    api_->time_free(retry_);
-    api_->time_free(cork_);
+    Release();
     pa_threaded_mainloop_unlock(loop_);
     pa_threaded_mainloop_stop(loop_);
     pa_threaded_mainloop_free(loop_);
@@ -165,6 +160,12 @@ void PulseOutput::Close() {
         pa_context_unref(context_);
         context_ = nullptr;
     }
+}
+
+void PulseOutput::Release() {
+    Close();
+    api_->time_free(retry_);
+    api_->time_free(cork_);
 }
 
 void PulseOutput::Start(std::span<const int16_t> samples) {

@@ -32,6 +32,8 @@ class PulseOutput {
     void Connect();
     void OpenStream();
     void Close();
+    // Closes and frees the timers, for good.
+    void Release();
     void RetryLater();
     void Start(std::span<const int16_t> samples);
     void Cork();
