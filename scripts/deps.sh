@@ -8,6 +8,7 @@ KUROBI_PACKAGES=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   xvfb xauth fonts-ipafont-gothic
+  openbox trayer xdotool imagemagick x11-utils
   clang libclang-rt-14-dev llvm
 )
 

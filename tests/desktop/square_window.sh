@@ -1,0 +1,21 @@
+# Under a window manager that frames the window, the window is square with its frame from the
+# start, 403 pixels wide as created, with the board for that width; a resize of the width makes
+# it square again and redraws the board to three quarters of the new width.
+#   square_window.sh path/to/kurobi
+source "$(dirname "$0")/desktop.sh"
+start_kurobi "$1"
+
+eventually frame_extents "$main" || fail "the window manager gave the window no frame"
+read -r left right top bottom < <(frame_extents "$main")
+[ $((left + right)) -ne $((top + bottom)) ] || fail "a frame as high as wide proves nothing"
+eventually outer_size_is "$main" "403 403" || fail "outer size $(outer_size "$main") at the start"
+# 403 wide: a 302-pixel surface, 37-pixel squares, a 296-pixel board inside its one-pixel frame.
+eventually board_background_is "294x294+9+*" || fail "board background $(board_background_box)"
+echo "at the start: outer $(outer_size "$main"), client $(geometry "$main")"
+
+read -r x y width height < <(geometry "$main")
+xdotool windowsize "$main" $((width + 97)) "$height"
+eventually outer_size_is "$main" "500 500" || fail "outer size $(outer_size "$main") after the resize"
+# 500 wide: a 375-pixel surface, 46-pixel squares, a 368-pixel board.
+eventually board_background_is "366x366+9+*" || fail "board background $(board_background_box)"
+echo "after the resize: outer $(outer_size "$main"), client $(geometry "$main")"
