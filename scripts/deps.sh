@@ -6,7 +6,7 @@ set -euo pipefail
 KUROBI_PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev libxcb1-dev
   xvfb xauth fonts-ipafont-gothic
   openbox trayer xdotool imagemagick x11-utils
   clang libclang-rt-14-dev llvm

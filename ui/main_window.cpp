@@ -317,7 +317,10 @@ void TForm1::FollowFrame() {
     const int outerWidth = width() + sizedFrame_.left() + sizedFrame_.right();
     SetOuterSize({outerWidth, outerWidth});
     // Where the window was centred, it was centred without its frame.
-    if (firstFrame) Centre(*this);
+    if (firstFrame) {
+        Centre(*this);
+        KeepSquareWithFrame(*this, sizedFrame_);  // Qt's move has put size hints of its own
+    }
 }
 
 // The handler that is waiting underneath (a pause, the search, a message) returns, sees the
@@ -345,6 +348,7 @@ QSize TForm1::OuterSize() const {
 void TForm1::SetOuterSize(QSize outer) {
     sizedFrame_ = FrameMargins();
     resize(outer.shrunkBy(sizedFrame_));
+    KeepSquareWithFrame(*this, sizedFrame_);
 }
 
 }  // namespace kurobi

@@ -1,8 +1,10 @@
 #pragma once
-// Window-level calls: the program icon, centring, moving the window by its body and the
-// attention signal of the corner effect.
+// Window-level calls: the program icon, centring, the window's exposes, the window manager's
+// hint that keeps the window square, moving the window by its body and the attention signal of
+// the corner effect.
 
 #include <QIcon>
+#include <QMargins>
 #include <functional>
 
 class QWidget;
@@ -20,6 +22,12 @@ void ShowCentred(QWidget& window);
 // Calls `handler` whenever the window system shows the window's contents anew (an expose),
 // from its first showing on: by then a window manager has put its frame around it.
 void OnExposed(QWidget& window, std::function<void()> handler);
+
+// Asks the window manager to keep the window square with its frame `frame` while the user
+// resizes it, the height following the width, rather than having each new size corrected
+// afterwards. Needs asking again after each size the program sets. Does nothing where the
+// window system has no such request.
+void KeepSquareWithFrame(QWidget& window, QMargins frame);
 
 // Lets the window system move the window with the mouse, as if its caption had been grabbed.
 // Does nothing where the platform cannot (the offscreen platform, for one).

@@ -1,6 +1,7 @@
 # Under a window manager that frames the window, the window is square with its frame from the
-# start, 403 pixels wide as created, with the board for that width; a resize of the width makes
-# it square again and redraws the board to three quarters of the new width.
+# start, 403 pixels wide as created, with the board for that width. Widened by the user with the
+# frame's corner grip, it stays square all along and redraws the board to three quarters of the
+# new width.
 #   square_window.sh path/to/kurobi
 source "$(dirname "$0")/desktop.sh"
 start_kurobi "$1"
@@ -13,9 +14,14 @@ eventually outer_size_is "$main" "403 403" || fail "outer size $(outer_size "$ma
 eventually board_background_is "294x294+9+*" || fail "board background $(board_background_box)"
 echo "at the start: outer $(outer_size "$main"), client $(geometry "$main")"
 
+# The bottom right corner of the frame, just outside the client area.
 read -r x y width height < <(geometry "$main")
-xdotool windowsize "$main" $((width + 97)) "$height"
+xdotool mousemove $((x + width)) $((y + height + bottom / 2)) mousedown 1
+for step in 25 50 75 97; do
+  xdotool mousemove $((x + width + step)) $((y + height + bottom / 2))
+done
 eventually outer_size_is "$main" "500 500" || fail "outer size $(outer_size "$main") after the resize"
+xdotool mouseup 1
 # 500 wide: a 375-pixel surface, 46-pixel squares, a 368-pixel board.
 eventually board_background_is "366x366+9+*" || fail "board background $(board_background_box)"
 echo "after the resize: outer $(outer_size "$main"), client $(geometry "$main")"
