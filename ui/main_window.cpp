@@ -313,14 +313,15 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::FollowFrame() {
     if (FrameMargins() == sizedFrame_) return;
-    const bool firstFrame = sizedFrame_.isNull();
     const int outerWidth = width() + sizedFrame_.left() + sizedFrame_.right();
-    SetOuterSize({outerWidth, outerWidth});
-    // Where the window was centred, it was centred without its frame.
-    if (firstFrame) {
-        Centre(*this);
-        KeepSquareWithFrame(*this, sizedFrame_);  // Qt's move has put size hints of its own
-    }
+    const QSize outer(outerWidth, outerWidth);
+    // A window that had no frame was centred without it. Size and place go in one request, as
+    // two the window manager may meet half-done.
+    const QRect placed =
+        sizedFrame_.isNull() ? CentredFrame(*this, outer) : QRect(frameGeometry().topLeft(), outer);
+    sizedFrame_ = FrameMargins();
+    setGeometry(placed.marginsRemoved(sizedFrame_));
+    KeepSquareWithFrame(*this, sizedFrame_);
 }
 
 // The handler that is waiting underneath (a pause, the search, a message) returns, sees the

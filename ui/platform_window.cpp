@@ -61,14 +61,13 @@ QIcon ProgramIcon() {
 
 void ShowCentred(QWidget& window) {
     window.show();
-    Centre(window);
+    window.move(CentredFrame(window, window.frameGeometry().size()).topLeft());
 }
 
-void Centre(QWidget& window) {
-    const QRect free = window.screen()->availableGeometry();
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(free.center());
-    window.move(frame.topLeft());
+QRect CentredFrame(const QWidget& window, QSize outer) {
+    QRect frame({}, outer);
+    frame.moveCenter(window.screen()->availableGeometry().center());
+    return frame;
 }
 
 void OnExposed(QWidget& window, std::function<void()> handler) {

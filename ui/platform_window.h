@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QMargins>
+#include <QRect>
 #include <functional>
 
 class QWidget;
@@ -14,10 +15,11 @@ namespace kurobi {
 // "MAINICON": the program's own 32x32 icon.
 QIcon ProgramIcon();
 
-// Puts the window, with its frame, in the middle of its screen's free area.
-void Centre(QWidget& window);
-// Shows the window and centres it.
+// Shows the window and puts it, with its frame, in the middle of its screen's free area.
 void ShowCentred(QWidget& window);
+// Where a window of the outer size `outer` stands, frame and all, in the middle of the free
+// area of the window's screen.
+QRect CentredFrame(const QWidget& window, QSize outer);
 
 // Calls `handler` whenever the window system shows the window's contents anew (an expose),
 // from its first showing on: by then a window manager has put its frame around it.

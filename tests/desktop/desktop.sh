@@ -68,6 +68,20 @@ outer_size() {
 
 outer_size_is() { [ "$(outer_size "$1")" = "$2" ]; }
 
+# The window has its frame, is square with it and stands, frame and all, in the middle of the
+# screen: the game has followed the frame that the window manager gave it. Within `slack`
+# pixels (1 unless given): at twice the density the frame's odd device pixels cannot be halved.
+window_settled() {
+  local slack=${1:-1} x y w h l r t b screen_w screen_h
+  read -r x y w h < <(geometry "$main")
+  read -r l r t b < <(frame_extents "$main") || return 1
+  read -r screen_w screen_h < <(xwininfo -root | awk '/^  Width:/ {w = $NF} /^  Height:/ {h = $NF} END {print w, h}')
+  near $((w + l + r)) $((h + t + b)) && near $((2 * (x - l) + w + l + r)) "$screen_w" &&
+    near $((2 * (y - t) + h + t + b)) "$screen_h"
+}
+
+near() { [ $(($1 - $2)) -ge -"$slack" ] && [ $(($1 - $2)) -le "$slack" ]; }
+
 # Where the pointer is, as "x y".
 pointer() { xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/'; }
 

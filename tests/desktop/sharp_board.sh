@@ -5,6 +5,7 @@
 source "$(dirname "$0")/desktop.sh"
 export QT_SCALE_FACTOR=2
 start_kurobi "$1"
+eventually window_settled 4 || fail "the window did not settle: $(geometry "$main")"
 
 # The 296-pixel board of a 403-wide window, less its frame of one logical pixel.
 eventually board_background_is "588x588+*" || fail "board background $(board_background_box)"

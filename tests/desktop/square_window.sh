@@ -1,5 +1,5 @@
 # Under a window manager that frames the window, the window is square with its frame from the
-# start, 403 pixels wide as created, with the board for that width. Widened by the user with the
+# start, 403 pixels wide as created and centred, with the board for that width. Widened by the user with the
 # frame's corner grip, it stays square all along and redraws the board to three quarters of the
 # new width.
 #   square_window.sh path/to/kurobi
@@ -9,7 +9,8 @@ start_kurobi "$1"
 eventually frame_extents "$main" || fail "the window manager gave the window no frame"
 read -r left right top bottom < <(frame_extents "$main")
 [ $((left + right)) -ne $((top + bottom)) ] || fail "a frame as high as wide proves nothing"
-eventually outer_size_is "$main" "403 403" || fail "outer size $(outer_size "$main") at the start"
+eventually window_settled || fail "not square and centred at the start: $(geometry "$main")"
+outer_size_is "$main" "403 403" || fail "outer size $(outer_size "$main") at the start"
 # 403 wide: a 302-pixel surface, 37-pixel squares, a 296-pixel board inside its one-pixel frame.
 eventually board_background_is "294x294+9+*" || fail "board background $(board_background_box)"
 echo "at the start: outer $(outer_size "$main"), client $(geometry "$main")"
