@@ -36,7 +36,7 @@ main_window_shown() {
 
 # The game's window inside the notification area (at the top left of the screen).
 icon_shown() {
-  local w
+  local w x y
   for w in $(game_windows); do
     [ "$w" = "$main" ] && continue
     read -r x y _ < <(geometry "$w")
@@ -47,15 +47,15 @@ icon_shown() {
 
 game_windows() { xdotool search --all --onlyvisible --pid "$kurobi_pid" '' 2>/dev/null || true; }
 
-# "x y width height" of a window's client area, x and y on the screen.
+# "x y width height" of a window's client area (or of the screen: root), x and y on the screen.
 geometry() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+  if [ "$1" = root ]; then xwininfo -root; else xwininfo -id "$1"; fi | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
     /^  Width:/ {w = $NF} /^  Height:/ {h = $NF} END {print x, y, w, h}'
 }
 
 # "left right top bottom" of the frame that the window manager put around a window.
 frame_extents() {
-  xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= \([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\)$/\1 \2 \3 \4/p' | grep .
+  xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/^.* = \(.*\)$/\1/p' | tr -d , | grep .
 }
 
 # "width height" of a window with its frame.
@@ -75,7 +75,7 @@ window_settled() {
   local slack=${1:-1} x y w h l r t b screen_w screen_h
   read -r x y w h < <(geometry "$main")
   read -r l r t b < <(frame_extents "$main") || return 1
-  read -r screen_w screen_h < <(xwininfo -root | awk '/^  Width:/ {w = $NF} /^  Height:/ {h = $NF} END {print w, h}')
+  read -r _ _ screen_w screen_h < <(geometry root)
   near $((w + l + r)) $((h + t + b)) && near $((2 * (x - l) + w + l + r)) "$screen_w" &&
     near $((2 * (y - t) + h + t + b)) "$screen_h"
 }

@@ -1,7 +1,7 @@
 # Under a window manager that frames the window, the window is square with its frame from the
-# start, 403 pixels wide as created and centred, with the board for that width. Widened by the user with the
-# frame's corner grip, it stays square all along and redraws the board to three quarters of the
-# new width.
+# start, 403 pixels wide as created and centred, with the board for that width. Widened by the
+# user with the frame's corner grip, it is square again, with the board redrawn to three quarters
+# of the new width.
 #   square_window.sh path/to/kurobi
 source "$(dirname "$0")/desktop.sh"
 start_kurobi "$1"
