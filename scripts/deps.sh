@@ -6,9 +6,10 @@ set -euo pipefail
 KUROBI_PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   libpulse-dev pulseaudio pulseaudio-utils
   xvfb xauth fonts-ipafont-gothic
+  openbox trayer xdotool imagemagick x11-utils
   clang libclang-rt-14-dev llvm
 )
 

@@ -8,7 +8,7 @@ namespace kurobi {
 BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {}
 
 void BoardSurface::SetSurfaceSize(QSize size) {
-    if (!canvas_.Resize(size)) return;
+    if (!canvas_.Resize(size, devicePixelRatio())) return;
     resize(size);
     resized_ = true;
     update();
@@ -21,7 +21,8 @@ void BoardSurface::ShowCanvas() {
 }
 
 void BoardSurface::paintEvent(QPaintEvent*) {
-    const bool redraw = resized_ || !canvasShown_;
+    // On a screen of another pixel density the board is drawn anew for it.
+    const bool redraw = resized_ || !canvasShown_ || canvas_.PixelRatio() != devicePixelRatio();
     resized_ = false;
     canvasShown_ = false;
     if (redraw && onPaint_) {

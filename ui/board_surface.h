@@ -3,6 +3,7 @@
 // What was drawn stays until something draws over it. A paint event that the window system
 // asks for (a resize, a neighbour repainted over the surface) first runs the paint handler,
 // which redraws the board; a paint event that only shows new drawing on the canvas does not.
+// A paint event on a screen of another pixel ratio than the canvas's redraws the board too.
 
 #include <QWidget>
 #include <functional>
@@ -20,7 +21,8 @@ class BoardSurface : public QWidget {
     GdiCanvas& Canvas() { return canvas_; }
     const GdiCanvas& Canvas() const { return canvas_; }
 
-    // Resizes widget and canvas together; an unchanged size changes nothing.
+    // Resizes widget and canvas together, the canvas at the screen's pixel ratio; an unchanged
+    // size and ratio change nothing.
     void SetSurfaceSize(QSize size);
     // Puts what was drawn on the canvas on the screen.
     void ShowCanvas();

@@ -79,6 +79,10 @@ void TForm1::ConnectHandlers() {
     c.PB_Ban->OnMouseDown([this](Qt::MouseButton b, QPoint p) { PB_BanMouseDown(b, p); });
     c.PB_Ban->OnMouseUp([this](Qt::MouseButton b, QPoint p) { PB_BanMouseUp(b, p); });
     client_->OnBareLeftPress([this] { DragWindow(*this); });
+    // After the expose: a resize in the middle of it puts the window in the wrong place.
+    OnExposed(*this, [this] {
+        QMetaObject::invokeMethod(this, &TForm1::FollowFrame, Qt::QueuedConnection);
+    });
 }
 
 // While the computer thinks, the search works on the game state: the items and hidden buttons
@@ -303,7 +307,21 @@ void TForm1::SetDisplaySpeed(int flipDelay) {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    FollowFrame();  // before the square rule measures the window with the new frame
     FormResize();
+}
+
+void TForm1::FollowFrame() {
+    if (FrameMargins() == sizedFrame_) return;
+    const int outerWidth = width() + sizedFrame_.left() + sizedFrame_.right();
+    const QSize outer(outerWidth, outerWidth);
+    // A window that had no frame was centred without it. Size and place go in one request, as
+    // two the window manager may meet half-done.
+    const QRect placed =
+        sizedFrame_.isNull() ? CentredFrame(*this, outer) : QRect(frameGeometry().topLeft(), outer);
+    sizedFrame_ = FrameMargins();
+    setGeometry(placed.marginsRemoved(sizedFrame_));
+    KeepSquareWithFrame(*this, sizedFrame_);
 }
 
 // The handler that is waiting underneath (a pause, the search, a message) returns, sees the
@@ -329,7 +347,9 @@ QSize TForm1::OuterSize() const {
 }
 
 void TForm1::SetOuterSize(QSize outer) {
-    resize(outer.shrunkBy(FrameMargins()));
+    sizedFrame_ = FrameMargins();
+    resize(outer.shrunkBy(sizedFrame_));
+    KeepSquareWithFrame(*this, sizedFrame_);
 }
 
 }  // namespace kurobi

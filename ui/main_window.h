@@ -106,6 +106,11 @@ class TForm1 : public QMainWindow, public GameView {
     void FormCreate();
     // The frame the window system puts around the window, where it tells.
     QMargins FrameMargins() const;
+    // A window manager frames the window only once it is shown; the frame is known from the
+    // window's first expose on. When the frame has changed, the outer width stays what it was
+    // set to and the client area gives way to the frame (the resize squares the window); a
+    // window that had no frame before is centred anew.
+    void FollowFrame();
 
     // "Kurobi.ini": read into the speed, colour and level as their menu items set them;
     // written from them. Neither reports anything.
@@ -131,6 +136,8 @@ class TForm1 : public QMainWindow, public GameView {
     QMessageBox* openMessage_ = nullptr;
     std::unique_ptr<TrayIcon> tray_;
     Pauses pauses_;
+    // The frame that the window's size was last set for.
+    QMargins sizedFrame_;
 };
 
 }  // namespace kurobi
