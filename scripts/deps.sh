@@ -9,6 +9,7 @@ KUROBI_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   xvfb xauth fonts-ipafont-gothic
   clang libclang-rt-14-dev llvm
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 
 kurobi_install_missing() {
