@@ -11,6 +11,7 @@ KUROBI_PACKAGES=(
   xvfb xauth fonts-ipafont-gothic
   openbox trayer xdotool imagemagick x11-utils
   clang libclang-rt-14-dev llvm
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 
 kurobi_install_missing() {

@@ -12,12 +12,14 @@
 
 namespace {
 
-int Usage() {
-    std::fprintf(stderr,
+// To standard output with status 0 when asked for, else to standard error with status 2.
+int Usage(bool asked = false) {
+    std::fprintf(asked ? stdout : stderr,
                  "usage: kurobi-analyze            positions on standard input, one a line\n"
                  "       kurobi-analyze perft N    leaf count of the move tree to depth N\n"
-                 "       kurobi-analyze bench      search speed on built-in positions\n");
-    return 2;
+                 "       kurobi-analyze bench      search speed on built-in positions\n"
+                 "       kurobi-analyze --help     this text\n");
+    return asked ? 0 : 2;
 }
 
 int AnalyzeStandardInput() {
@@ -41,6 +43,7 @@ int AnalyzeStandardInput() {
 int main(int argc, char** argv) {
     if (argc == 1) return AnalyzeStandardInput();
     const std::string command = argv[1];
+    if (command == "--help" && argc == 2) return Usage(true);
     if (command == "perft" && argc == 3) {
         const int depth = std::atoi(argv[2]);
         if (depth < 0 || depth > 20) return Usage();
