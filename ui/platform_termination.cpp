@@ -34,6 +34,7 @@ void CloseOnTerminationSignals(QWidget& window) {
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 }  // namespace kurobi
