@@ -9,8 +9,10 @@
 
 #include "core/game_state.h"
 #include "engine/board_lines.h"
+#include "engine/isa.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 using Bitboard = uint64_t;
 
@@ -89,4 +91,5 @@ inline int LastFlipCount(int index, Bitboard own) {
            kLastFlipCounts[column][GatherDiagonal(own, kDiagonals[index][1])];
 }
 
+KUROBI_ISA_END
 }  // namespace kurobi

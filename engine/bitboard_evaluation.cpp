@@ -1,6 +1,7 @@
 #include "engine/bitboard_evaluation.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 BitboardEvaluation::BitboardEvaluation(const GameState& s) {
     const int32_t* weights = s.SquareWeights();
@@ -14,4 +15,5 @@ BitboardEvaluation::BitboardEvaluation(const GameState& s) {
     }
 }
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -7,8 +7,10 @@
 #include "core/game_state.h"
 #include "engine/bitboard.h"
 #include "engine/evaluation.h"
+#include "engine/isa.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 class BitboardEvaluation {
   public:
@@ -33,4 +35,5 @@ class BitboardEvaluation {
     int32_t rowWeights_[8][256];  // [row][the row's byte]: the sum of the weights of its bits
 };
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -12,8 +12,10 @@
 
 #include "core/game_state.h"
 #include "engine/search_frame.h"
+#include "engine/isa.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 template <bool kWinLoss>
 class EndgameRead {
@@ -232,4 +234,5 @@ class EndgameRead {
     const int empties_;  // EndgameEmpties at the call
 };
 
+KUROBI_ISA_END
 }  // namespace kurobi

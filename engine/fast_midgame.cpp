@@ -3,10 +3,11 @@
 // values of the ancestors and only an identical value stack cuts at the identical nodes.
 
 #include "engine/bitboard_evaluation.h"
-#include "engine/fast_search.h"
+#include "engine/fast_reads.h"
 #include "engine/search_frame.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 namespace {
 
 // Where a value is passed up from: a node's exit, the fold after a pass, or a leaf. The three
@@ -77,8 +78,9 @@ class MidgameSearch {
 
 }  // namespace
 
-bool FastMidgameSearch(GameState& s, const std::atomic<bool>* stop) {
+bool MidgameRead(GameState& s, const std::atomic<bool>* stop) {
     return MidgameSearch(s, stop).Run(s);
 }
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -12,8 +12,10 @@
 
 #include "core/game_state.h"
 #include "engine/bitboard.h"
+#include "engine/isa.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 class SearchFrame {
   public:
@@ -107,4 +109,5 @@ class SearchFrame {
     const std::atomic<bool>* abandon_;
 };
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 
+#include "engine/cpu_level.h"
 #include "tools/analysis.h"
 #include "tools/bench.h"
 #include "tools/perft.h"
@@ -14,9 +16,11 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: kurobi-analyze            positions on standard input, one a line\n"
-                 "       kurobi-analyze perft N    leaf count of the move tree to depth N\n"
-                 "       kurobi-analyze bench      search speed on built-in positions\n");
+                 "usage: kurobi-analyze [--cpu=L]         positions on standard input, one a line\n"
+                 "       kurobi-analyze perft N          leaf count of the move tree to depth N\n"
+                 "       kurobi-analyze [--cpu=L] bench  search speed on built-in positions\n"
+                 "  --cpu=baseline|v3|v4  run the searches at most at this processor level\n"
+                 "                        (by default at the highest level the processor has)\n");
     return 2;
 }
 
@@ -39,6 +43,13 @@ int AnalyzeStandardInput() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]).starts_with("--cpu=")) {
+        kurobi::CpuLevel cap;
+        if (!kurobi::ParseCpuLevel(std::string_view(argv[1]).substr(6), cap)) return Usage();
+        kurobi::CapCpuLevel(cap);
+        --argc;
+        ++argv;
+    }
     if (argc == 1) return AnalyzeStandardInput();
     const std::string command = argv[1];
     if (command == "perft" && argc == 3) {
