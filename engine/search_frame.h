@@ -67,6 +67,7 @@ class SearchFrame {
 
     // The root move being read: a fold that raises the root records it as the best.
     void setRootMove(int square) { rootMove_ = square; }
+    void RecordRootMove() { bestMove_ = rootMove_; }
 
     // Folds the value v of ply q into its parent, which takes the minimum when q is odd (the
     // player moves at q - 1) and the maximum when q is even. Returns whether the parent changed.
@@ -76,15 +77,6 @@ class SearchFrame {
         parent = v;
         if (q == 2) bestMove_ = rootMove_;
         return true;
-    }
-
-    // Whether the parent of ply q can stop: an ancestor q - 2, q - 4, ... down to `lowest`, where
-    // the same side moves as at q, already holds v or better for that side. This is fail-hard
-    // alpha-beta against the running values on the line.
-    bool AncestorCuts(int q, int32_t v, int lowest) const {
-        for (int k = q - 2; k >= lowest; k -= 2)
-            if ((q & 1) ? value_[k] >= v : value_[k] <= v) return true;
-        return false;
     }
 
     // Hands the read's result to the game state: NodeCount, every BestValue slot, the recorded
