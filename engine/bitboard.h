@@ -148,6 +148,22 @@ inline BothMoves LegalMovesOfBoth(Bitboard a, Bitboard b) {
     return {LegalMoves(a, b), LegalMoves(b, a)};
 }
 
+// Per square, its up to eight neighbours: a move there turns discs only if one of them is the
+// opponent's.
+constexpr std::array<Bitboard, 64> MakeNeighbours() {
+    std::array<Bitboard, 64> neighbours{};
+    for (int sq = 0; sq < 64; ++sq)
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy) {
+                const int x = sq % 8 + dx;
+                const int y = sq / 8 + dy;
+                if ((dx != 0 || dy != 0) && x >= 0 && x < 8 && y >= 0 && y < 8)
+                    neighbours[sq] |= Bitboard{1} << (y * 8 + x);
+            }
+    return neighbours;
+}
+inline constexpr std::array<Bitboard, 64> kNeighbours = MakeNeighbours();
+
 // Per square, the squares on each of the eight rays from it to the board's edge, the square
 // itself left out: first the four rays towards higher bits, then the four towards lower ones.
 struct alignas(32) SquareRays {

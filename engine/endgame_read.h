@@ -263,6 +263,7 @@ class EndgameRead {
 
     // The discs `own` turns by playing `square`; line lookups do when it is the last empty one.
     static int LastTurnCount(int square, Bitboard own, Bitboard opp) {
+        if ((opp & kNeighbours[square]) == 0) return 0;
         if ((own | opp | SquareBit(square)) == ~Bitboard{0}) return LastFlipCount(square, own);
         return DiscCount(Flips(square, own, opp));
     }
