@@ -1,7 +1,8 @@
 #pragma once
-// What every bitboard search carries through its read: the move order, the running value of every
-// ply, the node count, the root move and a request to stop. It is filled from the game state at
-// the start and written back at the end, so that the turn driver finds the state as the
+// What every bitboard search carries through its read: the move order, the BestValue slots (of
+// which a read changes the root's and slot 0, the others being back at their sentinels when it
+// ends), the node count, the root move and a request to stop. It is filled from the game state
+// at the start and written back at the end, so that the turn driver finds the state as the
 // table-based searches leave it. The empty-square list is taken to hold each square once, as
 // ResetEmptyList and RemoveEmptySquare keep it.
 
