@@ -1,6 +1,7 @@
 #include "engine/bitboard.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 Bitboard DiscsOf(const int32_t* board, int32_t color) {
     Bitboard discs = 0;
@@ -10,4 +11,5 @@ Bitboard DiscsOf(const int32_t* board, int32_t color) {
     return discs;
 }
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -7,7 +7,11 @@
 #include <array>
 #include <cstdint>
 
-namespace kurobi::board_lines {
+#include "engine/isa.h"
+
+namespace kurobi {
+KUROBI_ISA_BEGIN
+namespace board_lines {
 
 inline constexpr uint64_t kColumn = 0x0101010101010101ULL;
 
@@ -110,4 +114,6 @@ inline unsigned Turned(int pos, unsigned ownLine, unsigned oppLine) {
     return kBetween[pos][kOutflanks[pos][oppLine] & ownLine];
 }
 
-}  // namespace kurobi::board_lines
+}  // namespace board_lines
+KUROBI_ISA_END
+}  // namespace kurobi

@@ -3,17 +3,26 @@
 // differ only in their cut test: the exact read compares a folded value with the running values
 // of the ancestors (all of them at a node's exit, the nearest one after a pass), the win-loss
 // read with 0.
+//
+// The running values of the line's nodes live in registers: a node knows its own, and is handed
+// the bounds that its ancestors' values set, which do not change while it is read. A node's slot
+// holds its sentinel whenever no node of its ply is being read (the turn driver's precondition,
+// which every node keeps by resetting its slot at its exit), so only the root's slot is read or
+// written.
 
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <bit>
+#include <climits>
 #include <cstdint>
 
 #include "core/game_state.h"
+#include "engine/isa.h"
 #include "engine/search_frame.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 template <bool kWinLoss>
 class EndgameRead {
@@ -27,9 +36,10 @@ class EndgameRead {
     // The whole read from the root; false when stopped.
     bool Run(GameState& s) {
         if (frame_.Poll()) return false;
-        Node(1, frame_.rootCpu(), frame_.rootPlayer(), frame_.rootMoves(), empties_);
+        Node<true>(1, frame_.rootCpu(), frame_.rootPlayer(), frame_.rootMoves(), empties_,
+                   kRootBounds);
         if (frame_.stopped()) return false;
-        WriteBack(s);
+        FinishRoot(s);
         return true;
     }
 
@@ -41,63 +51,124 @@ class EndgameRead {
         bool stopsRoot;
     };
     RootMoveRead ReadRootMove(int square) {
-        frame_.value(1) = SentinelForPly(1);
         frame_.setNodes(0);
         frame_.setRootMove(square);
         frame_.CountNode();
-        const Bitboard own = frame_.rootCpu();
-        const Bitboard opp = frame_.rootPlayer();
-        const Bitboard flips = Flips(square, own, opp);
-        const bool stopsRoot = Child(2, opp ^ flips, own | flips | SquareBit(square), empties_ - 1);
-        return {frame_.nodes(), frame_.value(1), stopsRoot};
+        int32_t best = SentinelForPly(1);
+        const bool stopsRoot = TryMove<true>(1, square, frame_.rootCpu(), frame_.rootPlayer(),
+                                             empties_, kRootBounds, best);
+        return {frame_.nodes(), best, stopsRoot};
     }
 
-    // The root's exit after its moves were folded in by hand; then the state as Run leaves it.
+    // The root's exit after its moves were folded in: its value folded into slot 0, then the
+    // state as the table-based read leaves it.
     void FinishRoot(GameState& s) {
-        FoldNode(1, frame_.value(1), false);
-        WriteBack(s);
+        frame_.Fold(1, frame_.value(1));
+        frame_.WriteBack(s);
+        s.EndgameEmpties = empties_ + 1;
     }
 
   private:
-    // The node at ply k, where `own` is to move and has `moves`, with `empties` empty squares.
-    // Returns whether the node at k - 1 must try no further moves.
-    bool Node(int k, Bitboard own, Bitboard opp, Bitboard moves, int empties) {
+    // How a child's value reached its parent: from a node's exit, through a pass, or as a
+    // finished game. The three differ in their cut test.
+    enum class From : uint8_t { Node, Pass, Finished };
+    struct Result {
+        int32_t value;
+        From from;
+    };
+
+    // What the ancestors' running values allow, for the node being read: `low` is the greatest
+    // value of a computer node above it, `high` the least of a player node, `parent` the
+    // parent's value (the one the cut test after a pass compares with).
+    struct Bounds {
+        int32_t low;
+        int32_t high;
+        int32_t parent;
+    };
+    static constexpr Bounds kRootBounds{INT32_MIN, INT32_MAX, INT32_MAX};
+
+    // The bounds of a child of a node (computer's if kCpu) whose running value is `best`.
+    template <bool kCpu>
+    static Bounds ChildBounds(Bounds b, int32_t best) {
+        if constexpr (kCpu) {
+            return {std::max(b.low, best), b.high, best};
+        } else {
+            return {b.low, std::min(b.high, best), best};
+        }
+    }
+
+    // Folds a child's result into the running value `best` of its parent at ply k, where the
+    // computer moves if kCpu; returns whether the parent must try no further moves. The cut test
+    // runs only when the value changed, and never after a finished game.
+    template <bool kCpu>
+    bool Fold(int k, int32_t& best, Result r, Bounds b) {
+        if (kCpu ? !(r.value > best) : !(r.value < best)) return false;
+        best = r.value;
+        if (k == 1) frame_.RecordRootMove();
+        if (r.from == From::Finished) return false;
+        if constexpr (kWinLoss) {
+            return kCpu ? r.value > 0 : r.value < 0;
+        } else {
+            if (r.from == From::Pass) {
+                // The test after a pass looks at the parent's parent only, and not from ply 1.
+                return k > 1 && (kCpu ? r.value >= b.parent : r.value <= b.parent);
+            }
+            return kCpu ? r.value >= b.high : r.value <= b.low;
+        }
+    }
+
+    // Plays `square` for the side to move at ply k (the computer if kCpu), reads the child and
+    // folds it into `best`; returns whether the node must try no further moves.
+    template <bool kCpu>
+    bool TryMove(int k, int square, Bitboard own, Bitboard opp, int empties, Bounds b,
+                 int32_t& best) {
+        const Bitboard flips = Flips(square, own, opp);
+        const Result r = Child<!kCpu>(k + 1, opp ^ flips, own | flips | SquareBit(square),
+                                      empties - 1, ChildBounds<kCpu>(b, best));
+        return Fold<kCpu>(k, best, r, b);
+    }
+
+    // The node at ply k, where `own` is to move (the computer if kCpu) and has `moves`, with
+    // `empties` empty squares.
+    template <bool kCpu>
+    Result Node(int k, Bitboard own, Bitboard opp, Bitboard moves, int empties, Bounds b) {
+        int32_t best = k == 1 ? frame_.value(1) : SentinelForPly(k);
         frame_.ForEachInListOrder(moves, [&](int square) {
             if (k == 1) frame_.setRootMove(square);
             frame_.CountNode();
-            const Bitboard flips = Flips(square, own, opp);
-            return Child(k + 1, opp ^ flips, own | flips | SquareBit(square), empties - 1) ||
-                   frame_.stopped();
+            return TryMove<kCpu>(k, square, own, opp, empties, b, best) || frame_.stopped();
         });
-        return ExitNode(k);
-    }
-
-    // A node's exit: its value folded into its parent with the cut test, its slot reset but at
-    // the root, which keeps its value for the turn driver.
-    bool ExitNode(int k) {
-        const bool cut = FoldNode(k, frame_.value(k), false);
-        if (k != 1) frame_.value(k) = SentinelForPly(k);
-        return cut;
+        if (k == 1) frame_.value(1) = best;
+        return {best, From::Node};
     }
 
     // The position at ply k after a move, `own` to move, `empties` as the move left it.
-    bool Child(int k, Bitboard own, Bitboard opp, int empties) {
+    template <bool kCpu>
+    Result Child(int k, Bitboard own, Bitboard opp, int empties, Bounds b) {
         // Only listed empty squares can take a move; with none left the game is over. A line
         // that would run past the last ply ends as a finished game too: at the last ply always,
         // at the one before after a pass. Only a read from 16 or more empty squares with many
         // passes gets this deep.
         const Bitboard open = ~(own | opp) & frame_.listSquares();
-        if (empties == 0 || open == 0 || k >= kPlies - 1) return ScoreFinishedGame(k, own, opp);
+        if (empties == 0 || open == 0 || k >= kPlies - 1) return Finished<kCpu>(own, opp);
         if (const int count = DiscCount(open); count <= kFewSquares)
-            return ChildWithFewSquares<kFewSquares>(count, k, own, opp, open, empties);
+            return ChildWithFewSquares<kFewSquares, kCpu>(count, k, own, opp, open, empties, b);
         const Bitboard moves = LegalMoves(own, opp) & open;
-        if (moves != 0) return Node(k, own, opp, moves, empties);
+        if (moves != 0) return Node<kCpu>(k, own, opp, moves, empties, b);
         const Bitboard replies = LegalMoves(opp, own) & open;
-        if (replies == 0 || k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
-        // A pass: the other side moves again one ply on. Its node's own cut signal would stop
-        // the loop of this ply, which has none.
-        Node(k + 1, opp, own, replies, empties);
-        return FoldPass(k);
+        if (replies == 0 || k + 2 > kPlies - 1) return Finished<kCpu>(own, opp);
+        // A pass: the other side moves again one ply on.
+        return Pass<kCpu>(Node<!kCpu>(k + 1, opp, own, replies, empties,
+                                      ChildBounds<kCpu>(b, SentinelForPly(k))));
+    }
+
+    // The value of a pass ply (the computer's if kCpu) whose other side's node gave `r`. Its
+    // node's own cut signal would stop the loop of the pass ply, which has none.
+    template <bool kCpu>
+    static Result Pass(Result r) {
+        int32_t value = kCpu ? kMaxSentinel : kMinSentinel;
+        if (kCpu ? r.value > value : r.value < value) value = r.value;
+        return {value, From::Pass};
     }
 
     // Positions with N listed squares open, up to kFewSquares, kept in list order. Trying each
@@ -109,13 +180,14 @@ class EndgameRead {
     using Squares = std::array<int, N>;
 
     // Child for a position with `count` open squares, 1 <= count <= N.
-    template <int N>
-    bool ChildWithFewSquares(int count, int k, Bitboard own, Bitboard opp, Bitboard open,
-                             int empties) {
+    template <int N, bool kCpu>
+    Result ChildWithFewSquares(int count, int k, Bitboard own, Bitboard opp, Bitboard open,
+                               int empties, Bounds b) {
         if constexpr (N > 1) {
-            if (count < N) return ChildWithFewSquares<N - 1>(count, k, own, opp, open, empties);
+            if (count < N)
+                return ChildWithFewSquares<N - 1, kCpu>(count, k, own, opp, open, empties, b);
         }
-        return FewSquaresChild<N>(k, own, opp, InListOrder<N>(open), empties);
+        return FewSquaresChild<N, kCpu>(k, own, opp, InListOrder<N>(open), empties, b);
     }
 
     template <int N>
@@ -132,26 +204,29 @@ class EndgameRead {
     }
 
     // Child for such a position.
-    template <int N>
-    bool FewSquaresChild(int k, Bitboard own, Bitboard opp, const Squares<N>& open, int empties) {
+    template <int N, bool kCpu>
+    Result FewSquaresChild(int k, Bitboard own, Bitboard opp, const Squares<N>& open, int empties,
+                           Bounds b) {
         if constexpr (N == 1) {
-            return LastSquareChild(k, own, opp, open[0]);
+            return LastSquareChild<kCpu>(k, own, opp, open[0]);
         } else {
-            bool cut;
-            if (FewSquaresNode<N>(k, own, opp, open, empties, cut)) return cut;
-            if (k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
-            if (!FewSquaresNode<N>(k + 1, opp, own, open, empties, cut))
-                return ScoreFinishedGame(k, own, opp);
-            return FoldPass(k);
+            Result r;
+            if (FewSquaresNode<N, kCpu>(k, own, opp, open, empties, b, r)) return r;
+            if (k + 2 > kPlies - 1) return Finished<kCpu>(own, opp);
+            if (!FewSquaresNode<N, !kCpu>(k + 1, opp, own, open, empties,
+                                          ChildBounds<kCpu>(b, SentinelForPly(k)), r))
+                return Finished<kCpu>(own, opp);
+            return Pass<kCpu>(r);
         }
     }
 
     // Node for such a position. Returns false, having done nothing, when `own` has no move;
-    // otherwise sets `cut` to whether the node at k - 1 must try no further moves.
-    template <int N>
+    // otherwise sets `r` to the node's result.
+    template <int N, bool kCpu>
     bool FewSquaresNode(int k, Bitboard own, Bitboard opp, const Squares<N>& open, int empties,
-                        bool& cut) {
+                        Bounds b, Result& r) {
         bool moved = false;
+        int32_t best = SentinelForPly(k);
         for (int i = 0; i < N; ++i) {
             const Bitboard flips = Flips(open[i], own, opp);
             if (flips == 0) continue;
@@ -163,73 +238,56 @@ class EndgameRead {
             const Bitboard mover = own | flips | SquareBit(open[i]);
             const Bitboard other = opp ^ flips;
             // The child as Child reads it, with its open squares known.
-            const bool stop = empties - 1 == 0 || k + 1 >= kPlies - 1
-                                  ? ScoreFinishedGame(k + 1, other, mover)
-                                  : FewSquaresChild<N - 1>(k + 1, other, mover, rest, empties - 1);
-            if (stop || frame_.stopped()) break;
+            const Result child =
+                empties - 1 == 0 || k + 1 >= kPlies - 1
+                    ? Finished<!kCpu>(other, mover)
+                    : FewSquaresChild<N - 1, !kCpu>(k + 1, other, mover, rest, empties - 1,
+                                                    ChildBounds<kCpu>(b, best));
+            if (Fold<kCpu>(k, best, child, b) || frame_.stopped()) break;
         }
-        if (!moved) return false;
-        cut = ExitNode(k);
-        return true;
+        r = {best, From::Node};
+        return moved;
     }
 
     // Child with a single listed square open, as Child reads it: a move there ends the game, so
     // the number of discs it turns alone tells whether it is a move and what the game ends at.
     // Most positions at the end of a read are like this.
-    bool LastSquareChild(int k, Bitboard own, Bitboard opp, int square) {
+    template <bool kCpu>
+    Result LastSquareChild(int k, Bitboard own, Bitboard opp, int square) {
         if (const int turned = LastTurnCount(square, own, opp); turned != 0)
-            return LastMoveNode(k, own, opp, turned);
+            return LastMoveNode<kCpu>(own, opp, turned);
         const int turned = LastTurnCount(square, opp, own);
-        if (turned == 0 || k + 2 > kPlies - 1) return ScoreFinishedGame(k, own, opp);
-        LastMoveNode(k + 1, opp, own, turned);
-        return FoldPass(k);
+        if (turned == 0 || k + 2 > kPlies - 1) return Finished<kCpu>(own, opp);
+        return Pass<kCpu>(LastMoveNode<!kCpu>(opp, own, turned));
     }
 
     // The discs `own` turns by playing `square`; line lookups do when it is the last empty one.
     static int LastTurnCount(int square, Bitboard own, Bitboard opp) {
+        if ((opp & kNeighbours[square]) == 0) return 0;
         if ((own | opp | SquareBit(square)) == ~Bitboard{0}) return LastFlipCount(square, own);
         return DiscCount(Flips(square, own, opp));
     }
 
-    // The node at ply k whose one move, turning `turned` discs, fills the last open square: the
-    // finished game below it is the node's value.
-    bool LastMoveNode(int k, Bitboard own, Bitboard opp, int turned) {
+    // The node (the computer's if kCpu) whose one move, turning `turned` discs, fills the last
+    // open square: the finished game below it is the node's value.
+    template <bool kCpu>
+    Result LastMoveNode(Bitboard own, Bitboard opp, int turned) {
         frame_.CountNode();
         const int32_t moverLead = DiscCount(own) - DiscCount(opp) + 2 * turned + 1;
-        return FoldNode(k, (k & 1) ? moverLead : -moverLead, false);
+        return {kCpu ? moverLead : -moverLead, From::Node};
     }
 
-    // Folds the value v of the node at ply k into its parent and tests for a cut.
-    bool FoldNode(int k, int32_t v, bool afterPass) {
-        if (!frame_.Fold(k, v)) return false;
-        if constexpr (kWinLoss) {
-            return (k & 1) ? v < 0 : v > 0;
-        } else {
-            return frame_.AncestorCuts(k, v, afterPass ? std::max(k - 2, 1) : 1);
-        }
-    }
-
-    // After the other side's node below a pass at ply k: the pass fold, and ply k's slot reset.
-    bool FoldPass(int k) {
-        const bool cut = FoldNode(k, frame_.value(k), true);
-        frame_.value(k) = SentinelForPly(k);
-        return cut;
-    }
-
-    // The computer's discs minus the player's, folded without a cut test.
-    bool ScoreFinishedGame(int k, Bitboard own, Bitboard opp) {
+    // A finished game with `own` to move (the computer if kCpu): the computer's discs minus the
+    // player's.
+    template <bool kCpu>
+    static Result Finished(Bitboard own, Bitboard opp) {
         const int32_t lead = DiscCount(own) - DiscCount(opp);
-        frame_.Fold(k, (k & 1) ? lead : -lead);
-        return false;
-    }
-
-    void WriteBack(GameState& s) {
-        frame_.WriteBack(s);
-        s.EndgameEmpties = empties_ + 1;
+        return {kCpu ? lead : -lead, From::Finished};
     }
 
     SearchFrame frame_;
     const int empties_;  // EndgameEmpties at the call
 };
 
+KUROBI_ISA_END
 }  // namespace kurobi

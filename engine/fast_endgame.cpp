@@ -1,16 +1,18 @@
 #include "engine/endgame_read.h"
-#include "engine/fast_search.h"
+#include "engine/fast_reads.h"
 #include "engine/split_winloss.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
-bool FastExactRead(GameState& s, const std::atomic<bool>* stop) {
+bool ExactRead(GameState& s, const std::atomic<bool>* stop) {
     return EndgameRead<false>(s, stop).Run(s);
 }
 
-bool FastWinLossRead(GameState& s, const std::atomic<bool>* stop, bool split) {
+bool WinLossRead(GameState& s, const std::atomic<bool>* stop, bool split) {
     if (split) return SplitWinLossRead(s, stop);
     return EndgameRead<true>(s, stop).Run(s);
 }
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -1,17 +1,18 @@
-// The midgame search on bitboards. Values travel up the line through the frame's per-ply slots,
-// exactly as the table-based search passes them, because its cut tests compare with the running
-// values of the ancestors and only an identical value stack cuts at the identical nodes.
+// The midgame search on bitboards. Its cut tests compare a value with the running values of the
+// ancestors on the line, as the table-based search does; those values live in registers here,
+// each node handed the bounds its ancestors set. A node's slot holds its sentinel whenever no
+// node of its ply is being read, so only the root's slot is read or written.
+
+#include <algorithm>
+#include <climits>
 
 #include "engine/bitboard_evaluation.h"
-#include "engine/fast_search.h"
+#include "engine/fast_reads.h"
 #include "engine/search_frame.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 namespace {
-
-// Where a value is passed up from: a node's exit, the fold after a pass, or a leaf. The three
-// differ in when the cut test runs and in how far up it looks.
-enum class Row { Node, Pass, Leaf };
 
 class MidgameSearch {
   public:
@@ -20,54 +21,100 @@ class MidgameSearch {
 
     bool Run(GameState& s) {
         if (frame_.Poll()) return false;
-        Node(1, frame_.rootCpu(), frame_.rootPlayer(), frame_.rootMoves());
+        Node<true>(1, frame_.rootCpu(), frame_.rootPlayer(), frame_.rootMoves(),
+                   {INT32_MIN, INT32_MIN, INT32_MAX});
         if (frame_.stopped()) return false;
+        frame_.Fold(1, frame_.value(1));  // the root's exit, into slot 0
         frame_.WriteBack(s);
         return true;
     }
 
   private:
-    // The node at ply p, where `own` is to move and has `moves`. Returns whether the node at
-    // p - 1 must try no further moves.
-    bool Node(int p, Bitboard own, Bitboard opp, Bitboard moves) {
+    // Where a value comes from: a node's exit, the fold after a pass, or a leaf. The three
+    // differ in when the cut test runs and in how far up it looks.
+    enum class From : uint8_t { Node, Pass, Leaf };
+    struct Result {
+        int32_t value;
+        From from;
+    };
+
+    // What the ancestors' running values allow: the greatest value of a computer node above,
+    // the same without the root (a leaf's test leaves the root out), the least of a player node.
+    struct Bounds {
+        int32_t low;
+        int32_t lowBelowRoot;
+        int32_t high;
+    };
+
+    // The bounds of a child of the node at ply p (the computer's if kCpu) with value `best`.
+    template <bool kCpu>
+    static Bounds ChildBounds(int p, Bounds b, int32_t best) {
+        if constexpr (kCpu) {
+            return {std::max(b.low, best), p == 1 ? b.lowBelowRoot : std::max(b.lowBelowRoot, best),
+                    b.high};
+        } else {
+            return {b.low, b.lowBelowRoot, std::min(b.high, best)};
+        }
+    }
+
+    // Folds a child's result into the running value `best` of its parent at ply p; returns
+    // whether the parent must try no further moves. The fold after a pass tests for a cut even
+    // when the parent keeps its value.
+    template <bool kCpu>
+    bool Fold(int p, int32_t& best, Result r, Bounds b) {
+        const bool changed = kCpu ? r.value > best : r.value < best;
+        if (changed) {
+            best = r.value;
+            if (p == 1) frame_.RecordRootMove();
+        } else if (r.from != From::Pass) {
+            return false;
+        }
+        if constexpr (kCpu) {
+            return r.value >= b.high;
+        } else {
+            return r.value <= (r.from == From::Leaf ? b.lowBelowRoot : b.low);
+        }
+    }
+
+    // The node at ply p, where `own` is to move (the computer if kCpu) and has `moves`.
+    template <bool kCpu>
+    Result Node(int p, Bitboard own, Bitboard opp, Bitboard moves, Bounds b) {
+        int32_t best = p == 1 ? frame_.value(1) : SentinelForPly(p);
         frame_.ForEachInListOrder(moves, [&](int square) {
             if (p == 1) frame_.setRootMove(square);
             frame_.CountNode();
             const Bitboard flips = Flips(square, own, opp);
-            return Child(p + 1, opp ^ flips, own | flips | SquareBit(square)) || frame_.stopped();
+            const Result r = Child<!kCpu>(p + 1, opp ^ flips, own | flips | SquareBit(square),
+                                          ChildBounds<kCpu>(p, b, best));
+            return Fold<kCpu>(p, best, r, b) || frame_.stopped();
         });
-        const bool cut = Propagate(p, frame_.value(p), Row::Node);
-        if (p != 1) frame_.value(p) = SentinelForPly(p);
-        return cut;
+        if (p == 1) frame_.value(1) = best;
+        return {best, From::Node};
     }
 
-    // The position at ply p after a move, `own` to move.
-    bool Child(int p, Bitboard own, Bitboard opp) {
-        if (p >= depth_) return Propagate(p, Evaluate(p, own, opp), Row::Leaf);
+    // The position at ply p after a move, `own` to move (the computer if kCpu).
+    template <bool kCpu>
+    Result Child(int p, Bitboard own, Bitboard opp, Bounds b) {
+        if (p >= depth_) return Leaf<kCpu>(own, opp);
         const Bitboard list = frame_.listSquares();
         const Bitboard moves = LegalMoves(own, opp) & list;
-        if (moves != 0) return Node(p, own, opp, moves);
+        if (moves != 0) return Node<kCpu>(p, own, opp, moves, b);
         const Bitboard replies = LegalMoves(opp, own) & list;
-        if (replies == 0) return Propagate(p, Evaluate(p, own, opp), Row::Leaf);
+        if (replies == 0) return Leaf<kCpu>(own, opp);
         // A pass: the other side moves again one ply on. Its node's own cut signal would stop
         // the loop of this ply, which has none.
-        Node(p + 1, opp, own, replies);
-        const bool cut = Propagate(p, frame_.value(p), Row::Pass);
-        frame_.value(p) = SentinelForPly(p);
-        return cut;
+        const Result r =
+            Node<!kCpu>(p + 1, opp, own, replies, ChildBounds<kCpu>(p, b, SentinelForPly(p)));
+        int32_t value = SentinelForPly(p);
+        if (kCpu ? r.value > value : r.value < value) value = r.value;
+        return {value, From::Pass};
     }
 
-    // The fold after a pass tests for a cut even when the parent keeps its value; a leaf's test
-    // leaves the root out when it folds into a player node.
-    bool Propagate(int q, int32_t v, Row row) {
-        if (!frame_.Fold(q, v) && row != Row::Pass) return false;
-        return frame_.AncestorCuts(q, v, row == Row::Leaf && (q & 1) ? 3 : 1);
-    }
-
-    int32_t Evaluate(int p, Bitboard own, Bitboard opp) const {
+    template <bool kCpu>
+    Result Leaf(Bitboard own, Bitboard opp) const {
         const Bitboard list = frame_.listSquares();
-        return (p & 1) ? evaluation_.Evaluate(own, opp, list)
-                       : evaluation_.Evaluate(opp, own, list);
+        return {kCpu ? evaluation_.Evaluate(own, opp, list) : evaluation_.Evaluate(opp, own, list),
+                From::Leaf};
     }
 
     SearchFrame frame_;
@@ -77,8 +124,9 @@ class MidgameSearch {
 
 }  // namespace
 
-bool FastMidgameSearch(GameState& s, const std::atomic<bool>* stop) {
+bool MidgameRead(GameState& s, const std::atomic<bool>* stop) {
     return MidgameSearch(s, stop).Run(s);
 }
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -1,6 +1,7 @@
 #include "engine/search_frame.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 SearchFrame::SearchFrame(const GameState& s, const std::atomic<bool>* stop,
                          const std::atomic<bool>* abandon)
@@ -49,4 +50,5 @@ void SearchFrame::WriteBack(GameState& s) const {
     s.Ply = 0;
 }
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -1,7 +1,8 @@
 #pragma once
-// What every bitboard search carries through its read: the move order, the running value of every
-// ply, the node count, the root move and a request to stop. It is filled from the game state at
-// the start and written back at the end, so that the turn driver finds the state as the
+// What every bitboard search carries through its read: the move order, the BestValue slots (of
+// which a read changes the root's and slot 0, the others being back at their sentinels when it
+// ends), the node count, the root move and a request to stop. It is filled from the game state
+// at the start and written back at the end, so that the turn driver finds the state as the
 // table-based searches leave it. The empty-square list is taken to hold each square once, as
 // ResetEmptyList and RemoveEmptySquare keep it.
 
@@ -12,8 +13,10 @@
 
 #include "core/game_state.h"
 #include "engine/bitboard.h"
+#include "engine/isa.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 class SearchFrame {
   public:
@@ -65,6 +68,7 @@ class SearchFrame {
 
     // The root move being read: a fold that raises the root records it as the best.
     void setRootMove(int square) { rootMove_ = square; }
+    void RecordRootMove() { bestMove_ = rootMove_; }
 
     // Folds the value v of ply q into its parent, which takes the minimum when q is odd (the
     // player moves at q - 1) and the maximum when q is even. Returns whether the parent changed.
@@ -74,15 +78,6 @@ class SearchFrame {
         parent = v;
         if (q == 2) bestMove_ = rootMove_;
         return true;
-    }
-
-    // Whether the parent of ply q can stop: an ancestor q - 2, q - 4, ... down to `lowest`, where
-    // the same side moves as at q, already holds v or better for that side. This is fail-hard
-    // alpha-beta against the running values on the line.
-    bool AncestorCuts(int q, int32_t v, int lowest) const {
-        for (int k = q - 2; k >= lowest; k -= 2)
-            if ((q & 1) ? value_[k] >= v : value_[k] <= v) return true;
-        return false;
     }
 
     // Hands the read's result to the game state: NodeCount, every BestValue slot, the recorded
@@ -107,4 +102,5 @@ class SearchFrame {
     const std::atomic<bool>* abandon_;
 };
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -10,6 +10,7 @@
 #include "engine/endgame_read.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 namespace {
 
 using WinLossRead = EndgameRead<true>;
@@ -134,4 +135,5 @@ bool SplitWinLossRead(GameState& s, const std::atomic<bool>* stop) {
     return RootSplit(s, stop).Run(s);
 }
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -14,9 +14,12 @@
 #include <atomic>
 
 #include "core/game_state.h"
+#include "engine/isa.h"
 
 namespace kurobi {
+KUROBI_ISA_BEGIN
 
 bool SplitWinLossRead(GameState& s, const std::atomic<bool>* stop);
 
+KUROBI_ISA_END
 }  // namespace kurobi

@@ -65,6 +65,11 @@ bool AncestorCuts(const GameState& s, int q, int32_t v, int lowest, bool nearest
     return false;
 }
 
+// NodeCount is a 32-bit field that a long read may run past: it counts on modulo 2^32.
+void CountNode(GameState& s) {
+    s.NodeCount = static_cast<int32_t>(static_cast<uint32_t>(s.NodeCount) + 1);
+}
+
 // ----- Midgame search -----
 
 enum class Row { Node, Pass, Leaf };
@@ -90,7 +95,7 @@ void SearchNode(GameState& s) {
         s.Ply = p + 1;
         s.MoveX[p + 1] = x;
         s.MoveY[p + 1] = y;
-        ++s.NodeCount;
+        CountNode(s);
         SearchChild(s);
         i = s.MoveIndex[p];
     }
@@ -175,7 +180,7 @@ void EndgameNode(GameState& s) {
         s.Ply = k + 1;
         s.MoveX[k + 1] = x;
         s.MoveY[k + 1] = y;
-        ++s.NodeCount;
+        CountNode(s);
         EndgameChild<kWinLoss>(s);
         i = s.MoveIndex[k];
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/cpu_level.h"
 #include "engine/levels.h"
 #include "tools/self_play.h"
 
@@ -119,8 +120,10 @@ int RunBench(std::ostream& out) {
     const std::vector<SelfPlayTurn> turns = SelfPlayTurns(kGames, kRandomMoves, kGameLevel, kSeed);
     out << Format(
         "Positions: the turns of %d games of the bitboard engine against itself at level "
-        "%d,\nafter %d random opening moves (seed %u).\n\n",
+        "%d,\nafter %d random opening moves (seed %u).\n",
         kGames, kGameLevel, kRandomMoves, kSeed);
+    out << Format("Bitboard searches at processor level %s (this processor has %s).\n\n",
+                  CpuLevelName(ActiveCpuLevel()), CpuLevelName(SupportedCpuLevel()));
 
     std::vector<PositionLine> midgame, deepMidgame, winLoss, exact, thinkSet;
     for (size_t i = 0; i < turns.size(); ++i) {

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 
+#include "engine/cpu_level.h"
 #include "tools/analysis.h"
 #include "tools/bench.h"
 #include "tools/perft.h"
@@ -15,10 +17,18 @@ namespace {
 // To standard output with status 0 when asked for, else to standard error with status 2.
 int Usage(bool asked = false) {
     std::fprintf(asked ? stdout : stderr,
-                 "usage: kurobi-analyze            positions on standard input, one a line\n"
-                 "       kurobi-analyze perft N    leaf count of the move tree to depth N\n"
-                 "       kurobi-analyze bench      search speed on built-in positions\n"
-                 "       kurobi-analyze --help     this text\n");
+                 "usage: kurobi-analyze [--cpu=L]         positions on standard input, one a line
+"
+                 "       kurobi-analyze perft N          leaf count of the move tree to depth N
+"
+                 "       kurobi-analyze [--cpu=L] bench  search speed on built-in positions
+"
+                 "       kurobi-analyze --help           this text
+"
+                 "  --cpu=baseline|v3|v4  run the searches at most at this processor level
+"
+                 "                        (by default at the highest level the processor has)
+");
     return asked ? 0 : 2;
 }
 
@@ -41,6 +51,13 @@ int AnalyzeStandardInput() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]).starts_with("--cpu=")) {
+        kurobi::CpuLevel cap;
+        if (!kurobi::ParseCpuLevel(std::string_view(argv[1]).substr(6), cap)) return Usage();
+        kurobi::CapCpuLevel(cap);
+        --argc;
+        ++argv;
+    }
     if (argc == 1) return AnalyzeStandardInput();
     const std::string command = argv[1];
     if (command == "--help" && argc == 2) return Usage(true);

@@ -1,6 +1,7 @@
 // The bitboard searches against the table-based ones through the whole turn: on thousands of
 // positions from random play, at every level and with every kind of search, both must choose the
-// same move with the same value and node count, and leave the same state for the turn driver.
+// same move with the same value and node count, and leave the same state for the turn driver,
+// at every processor level.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 
 #include "core/rules.h"
 #include "engine/computer_move.h"
+#include "engine/cpu_levels.h"
 #include "engine/levels.h"
 #include "engine/random_play.h"
 #include "tools/analysis.h"
@@ -108,26 +110,34 @@ struct Tally {
     int64_t skippedNodes = 0;
 };
 
-// Runs one turn with the bitboard searches (on one thread and split) and, when its node count
-// stays within `nodeBudget`, with the table-based ones; all must agree.
+// Runs one turn with the table-based searches and, at every processor level, with the bitboard
+// ones (on one thread and split); all must agree. A turn whose node count goes over
+// `nodeBudget` is compared between the bitboard searches only.
 void Compare(const Case& c, std::mt19937& rng, int64_t nodeBudget, Tally& tally) {
     const std::unique_ptr<GameState> start = SetUp(c, rng);
     const std::string label = Describe(c);
     auto one = std::make_unique<GameState>(*start);
-    auto split = std::make_unique<GameState>(*start);
     const ComputerChoice oneChoice = ChooseComputerMove(*one, ThinkOptions{.splitWinLoss = false});
-    const ComputerChoice splitChoice =
-        ChooseComputerMove(*split, ThinkOptions{.splitWinLoss = true});
-    ExpectSameOutcome(oneChoice, *one, splitChoice, *split, label + " (split)");
-    if (oneChoice.nodes > nodeBudget) {
+    const bool tooBig = oneChoice.nodes > nodeBudget;
+    auto table = std::make_unique<GameState>(*start);
+    const ComputerChoice tableChoice =
+        tooBig ? oneChoice
+               : ChooseComputerMove(*table, ThinkOptions{.engine = SearchEngine::TableBased});
+    const GameState& reference = tooBig ? *one : *table;
+    AtEveryCpuLevel([&](CpuLevel level) {
+        for (const bool splitWinLoss : {false, true}) {
+            auto fast = std::make_unique<GameState>(*start);
+            const ComputerChoice choice =
+                ChooseComputerMove(*fast, ThinkOptions{.splitWinLoss = splitWinLoss});
+            ExpectSameOutcome(tableChoice, reference, choice, *fast,
+                              label + AtLevel(level) + (splitWinLoss ? " (split)" : ""));
+        }
+    });
+    if (tooBig) {
         ++tally.tooBig;
         tally.skippedNodes += oneChoice.nodes;
         return;
     }
-    auto table = std::make_unique<GameState>(*start);
-    const ComputerChoice tableChoice =
-        ChooseComputerMove(*table, ThinkOptions{.engine = SearchEngine::TableBased});
-    ExpectSameOutcome(tableChoice, *table, oneChoice, *one, label);
     ++tally.compared;
     ++tally.byKind[static_cast<int>(tableChoice.kind)];
     ++tally.byLevel[c.level];

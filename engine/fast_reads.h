@@ -1,0 +1,18 @@
+#pragma once
+// The bitboard searches of one processor level's copy (engine/isa.h); fast_search.h chooses
+// the copy.
+
+#include <atomic>
+
+#include "core/game_state.h"
+#include "engine/isa.h"
+
+namespace kurobi {
+KUROBI_ISA_BEGIN
+
+bool MidgameRead(GameState& s, const std::atomic<bool>* stop);
+bool ExactRead(GameState& s, const std::atomic<bool>* stop);
+bool WinLossRead(GameState& s, const std::atomic<bool>* stop, bool split);
+
+KUROBI_ISA_END
+}  // namespace kurobi

@@ -1,0 +1,23 @@
+#pragma once
+// The bitboard searches as compiled for each processor level. The choice of level is made once
+// per search, at its root, so that no node pays for an indirect call.
+
+#include <atomic>
+
+#include "core/game_state.h"
+
+namespace kurobi {
+
+struct FastSearches {
+    bool (*midgame)(GameState& s, const std::atomic<bool>* stop);
+    bool (*exact)(GameState& s, const std::atomic<bool>* stop);
+    bool (*winLoss)(GameState& s, const std::atomic<bool>* stop, bool split);
+};
+
+extern const FastSearches kFastSearchesBaseline;
+#if defined(KUROBI_CPU_LEVELS)
+extern const FastSearches kFastSearchesV3;
+extern const FastSearches kFastSearchesV4;
+#endif
+
+}  // namespace kurobi
