@@ -17,18 +17,12 @@ namespace {
 // To standard output with status 0 when asked for, else to standard error with status 2.
 int Usage(bool asked = false) {
     std::fprintf(asked ? stdout : stderr,
-                 "usage: kurobi-analyze [--cpu=L]         positions on standard input, one a line
-"
-                 "       kurobi-analyze perft N          leaf count of the move tree to depth N
-"
-                 "       kurobi-analyze [--cpu=L] bench  search speed on built-in positions
-"
-                 "       kurobi-analyze --help           this text
-"
-                 "  --cpu=baseline|v3|v4  run the searches at most at this processor level
-"
-                 "                        (by default at the highest level the processor has)
-");
+                 "usage: kurobi-analyze [--cpu=L]         positions on standard input, one a line\n"
+                 "       kurobi-analyze perft N          leaf count of the move tree to depth N\n"
+                 "       kurobi-analyze [--cpu=L] bench  search speed on built-in positions\n"
+                 "       kurobi-analyze --help           this text\n"
+                 "  --cpu=baseline|v3|v4  run the searches at most at this processor level\n"
+                 "                        (by default at the highest level the processor has)\n");
     return asked ? 0 : 2;
 }
 
