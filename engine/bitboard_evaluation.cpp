@@ -1,16 +1,20 @@
 #include "engine/bitboard_evaluation.h"
 
+#include <bit>
+
 namespace kurobi {
 KUROBI_ISA_BEGIN
 
 BitboardEvaluation::BitboardEvaluation(const GameState& s) {
     const int32_t* weights = s.SquareWeights();
+    // Each row's sums from smaller ones: a byte's sum is that of the byte without its lowest bit
+    // plus that bit's weight. The table is built once per search, so its cost shows on short ones.
     for (int row = 0; row < 8; ++row) {
-        for (int bits = 0; bits < 256; ++bits) {
-            int32_t sum = 0;
-            for (int column = 0; column < 8; ++column)
-                if (bits & (1 << column)) sum += weights[Cell(column + 1, row + 1)];
-            rowWeights_[row][bits] = sum;
+        rowWeights_[row][0] = 0;
+        for (int bits = 1; bits < 256; ++bits) {
+            const int column = std::countr_zero(static_cast<unsigned>(bits));
+            rowWeights_[row][bits] =
+                rowWeights_[row][bits & (bits - 1)] + weights[Cell(column + 1, row + 1)];
         }
     }
 #if defined(__AVX512BW__)

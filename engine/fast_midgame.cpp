@@ -79,6 +79,7 @@ class MidgameSearch {
     // The node at ply p, where `own` is to move (the computer if kCpu) and has `moves`.
     template <bool kCpu>
     Result Node(int p, Bitboard own, Bitboard opp, Bitboard moves, Bounds b) {
+        if (p + 1 >= depth_ && p != 1) return LeafParent<kCpu>(p, own, opp, moves, b);
         int32_t best = p == 1 ? frame_.value(1) : SentinelForPly(p);
         frame_.ForEachInListOrder(moves, [&](int square) {
             if (p == 1) frame_.setRootMove(square);
@@ -89,6 +90,24 @@ class MidgameSearch {
             return Fold<kCpu>(p, best, r, b) || frame_.stopped();
         });
         if (p == 1) frame_.value(1) = best;
+        return {best, From::Node};
+    }
+
+    // A node below the root whose children are all leaves. Fold's rules for a leaf come down to
+    // keeping the better value and cutting when a new value reaches the bound, so the value is
+    // kept without a branch and only the cut, which ends the loop, needs one.
+    template <bool kCpu>
+    Result LeafParent(int p, Bitboard own, Bitboard opp, Bitboard moves, Bounds b) {
+        int32_t best = SentinelForPly(p);
+        const int32_t bound = kCpu ? b.high : b.lowBelowRoot;
+        frame_.ForEachInListOrder(moves, [&](int square) {
+            frame_.CountNode();
+            const Bitboard flips = Flips(square, own, opp);
+            const int32_t v = Leaf<!kCpu>(opp ^ flips, own | flips | SquareBit(square)).value;
+            const bool changed = kCpu ? v > best : v < best;
+            best = changed ? v : best;
+            return (changed & (kCpu ? v >= bound : v <= bound)) || frame_.stopped();
+        });
         return {best, From::Node};
     }
 
