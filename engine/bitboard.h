@@ -168,9 +168,12 @@ inline BothMoves LegalMovesOfBoth(Bitboard a, Bitboard b) {
     up = _mm512_ternarylogic_epi64(up, pairUp, _mm512_sllv_epi64(up, step2), kOrAnd);
     down = _mm512_ternarylogic_epi64(down, pairDown, _mm512_srlv_epi64(down, step2), kOrAnd);
     const __m512i moves = _mm512_or_si512(_mm512_sllv_epi64(up, step), _mm512_srlv_epi64(down, step));
+    // Each side's four lanes folded into its lowest one, both sides in the same two steps.
+    __m512i folded = _mm512_or_si512(moves, _mm512_shuffle_i64x2(moves, moves, 0xB1));
+    folded = _mm512_or_si512(folded, _mm512_shuffle_epi32(folded, _MM_PERM_BADC));
     const Bitboard empty = ~(a | b);
-    return {vector_lines::OrOfLanes(_mm512_castsi512_si256(moves)) & empty,
-            vector_lines::OrOfLanes(_mm512_extracti64x4_epi64(moves, 1)) & empty};
+    return {static_cast<Bitboard>(_mm_cvtsi128_si64(_mm512_castsi512_si128(folded))) & empty,
+            static_cast<Bitboard>(_mm_cvtsi128_si64(_mm512_extracti32x4_epi32(folded, 2))) & empty};
 #else
     return {LegalMoves(a, b), LegalMoves(b, a)};
 #endif

@@ -56,7 +56,9 @@ class BitboardEvaluation {
     __m512i highWeights_;  // squares 32..63
     bool shortWeights_;    // every weight fits the lanes, with room for sums of four
 #endif
-    int32_t rowWeights_[8][256];  // [row][the row's byte]: the sum of the weights of its bits
+    // [row][the row's byte]: the sum of the weights of its bits; left unfilled when the
+    // vector lanes hold the weights
+    int32_t rowWeights_[8][256];
 };
 
 KUROBI_ISA_END

@@ -22,6 +22,7 @@ SearchFrame::SearchFrame(const GameState& s, const std::atomic<bool>* stop,
         if (s.CpuMoveFlags[1][Cell(x, y)] == 1) rootMoves_ |= SquareBit(square);
     }
     for (int row = 0; row < 8; ++row) {
+        rowRanks_[row][0] = 0;
         for (int bits = 1; bits < 256; ++bits) {
             const int square = row * 8 + std::countr_zero(static_cast<unsigned>(bits));
             const uint64_t own =
