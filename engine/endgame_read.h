@@ -20,6 +20,7 @@
 #include "core/game_state.h"
 #include "engine/isa.h"
 #include "engine/search_frame.h"
+#include "engine/subtree_memo.h"
 
 namespace kurobi {
 KUROBI_ISA_BEGIN
@@ -151,7 +152,41 @@ class EndgameRead {
         // passes gets this deep.
         const Bitboard open = ~(own | opp) & frame_.listSquares();
         if (empties == 0 || open == 0 || k >= kPlies - 1) return Finished<kCpu>(own, opp);
-        if (const int count = DiscCount(open); count <= kFewSquares)
+        const int count = DiscCount(open);
+        if (count < kMemoSquares || !memo_.enabled())
+            return ReadChild<kCpu>(count, k, own, opp, open, empties, b);
+        const SubtreeMemo::Key key{own, opp, Context(k, b)};
+        SubtreeMemo::Hit hit;
+        if (memo_.Find(key, hit)) {
+            frame_.CountNodes(hit.nodes);
+            return {hit.value, static_cast<From>(hit.from)};
+        }
+        const uint32_t before = frame_.nodes();
+        const Result r = ReadChild<kCpu>(count, k, own, opp, open, empties, b);
+        if (!frame_.stopped())
+            memo_.Store(key, {frame_.nodes() - before, r.value, static_cast<uint8_t>(r.from)});
+        return r;
+    }
+
+    // What a subtree's read depends on besides its position: its ply, which decides where a
+    // line is cut short, and for the exact read the bounds its cut tests compare with. Every
+    // value of a read lies within -64..64, so a bound beyond that range acts as one just past it.
+    static uint32_t Context(int k, Bounds b) {
+        uint32_t context = static_cast<uint32_t>(k);
+        if constexpr (!kWinLoss) {
+            const auto field = [](int32_t bound) {
+                return static_cast<uint32_t>(std::clamp(bound, -65, 65) + 65);
+            };
+            context |= field(b.low) << 8 | field(b.high) << 16 | field(b.parent) << 24;
+        }
+        return context;
+    }
+
+    // Child once the game is known to go on, with `count` open squares.
+    template <bool kCpu>
+    Result ReadChild(int count, int k, Bitboard own, Bitboard opp, Bitboard open, int empties,
+                     Bounds b) {
+        if (count <= kFewSquares)
             return ChildWithFewSquares<kFewSquares, kCpu>(count, k, own, opp, open, empties, b);
         const Bitboard moves = LegalMoves(own, opp) & open;
         if (moves != 0) return Node<kCpu>(k, own, opp, moves, empties, b);
@@ -175,6 +210,10 @@ class EndgameRead {
     // square's flips is all the move generation they need, the loops unroll, and a cut often
     // comes before the last square is tried. Most of a read is spent in such positions.
     static constexpr int kFewSquares = 6;
+
+    // Subtrees with fewer open squares than this are read again rather than looked up: they
+    // cost less than the look, and would crowd out larger ones.
+    static constexpr int kMemoSquares = 5;
 
     template <int N>
     using Squares = std::array<int, N>;
@@ -286,6 +325,7 @@ class EndgameRead {
     }
 
     SearchFrame frame_;
+    SubtreeMemo memo_;
     const int empties_;  // EndgameEmpties at the call
 };
 

@@ -56,6 +56,12 @@ class SearchFrame {
     void CountNode() {
         if ((++nodes_ & (kPollInterval - 1)) == 0) Poll();
     }
+    // Counts the nodes of a subtree not read again, looking at the stop requests as often.
+    void CountNodes(uint32_t count) {
+        const uint32_t before = nodes_;
+        nodes_ += count;
+        if (((before ^ nodes_) & ~(kPollInterval - 1)) != 0) Poll();
+    }
     bool stopped() const { return stopped_; }
     // Looks at the stop requests at once.
     bool Poll();
