@@ -21,13 +21,14 @@ SearchFrame::SearchFrame(const GameState& s, const std::atomic<bool>* stop,
         listSquares_ |= SquareBit(square);
         if (s.CpuMoveFlags[1][Cell(x, y)] == 1) rootMoves_ |= SquareBit(square);
     }
+    // Moves are list squares only, so a row's entries are needed for subsets of its list squares
+    // alone; they are filled in increasing order, each from one with a bit fewer.
     for (int row = 0; row < 8; ++row) {
+        const uint32_t listed = (listSquares_ >> 8 * row) & 0xFF;
         rowRanks_[row][0] = 0;
-        for (int bits = 1; bits < 256; ++bits) {
-            const int square = row * 8 + std::countr_zero(static_cast<unsigned>(bits));
-            const uint64_t own =
-                (listSquares_ & SquareBit(square)) ? uint64_t{1} << rank_[square] : 0;
-            rowRanks_[row][bits] = rowRanks_[row][bits & (bits - 1)] | own;
+        for (uint32_t bits = (0 - listed) & listed; bits != 0; bits = (bits - listed) & listed) {
+            const int square = row * 8 + std::countr_zero(bits);
+            rowRanks_[row][bits] = rowRanks_[row][bits & (bits - 1)] | uint64_t{1} << rank_[square];
         }
     }
     for (int ply = 0; ply < kPlies; ++ply) value_[ply] = s.BestValue[ply];

@@ -97,8 +97,8 @@ class SearchFrame {
     Bitboard listSquares_ = 0;
     std::array<int8_t, 64> order_{};  // list squares empty at the root, in list order
     std::array<int8_t, 64> rank_{};   // a square's position in `order_`
-    // [row][squares of the row as a byte]: their positions in `order_`, one bit each; the
-    // constructor writes every entry, so it is not cleared first (a short search would notice).
+    // [row][squares of the row as a byte]: their positions in `order_`, one bit each. Only the
+    // entries for list squares are written (a short search would notice clearing the rest).
     std::array<std::array<uint64_t, 256>, 8> rowRanks_;
     std::array<int32_t, kPlies> value_;
     uint32_t nodes_;
