@@ -8,6 +8,7 @@
 
 #include "engine/bitboard_evaluation.h"
 #include "engine/fast_reads.h"
+#include "engine/leaf_values_memo.h"
 #include "engine/search_frame.h"
 
 namespace kurobi {
@@ -95,19 +96,40 @@ class MidgameSearch {
 
     // A node below the root whose children are all leaves. Fold's rules for a leaf come down to
     // keeping the better value and cutting when a new value reaches the bound, so the value is
-    // kept without a branch and only the cut, which ends the loop, needs one.
+    // kept without a branch and only the cut, which ends the loop, needs one. The leaf values
+    // already met at the node in this search are replayed first.
     template <bool kCpu>
     Result LeafParent(int p, Bitboard own, Bitboard opp, Bitboard moves, Bounds b) {
         int32_t best = SentinelForPly(p);
         const int32_t bound = kCpu ? b.high : b.lowBelowRoot;
-        frame_.ForEachInListOrder(moves, [&](int square) {
-            frame_.CountNode();
-            const Bitboard flips = Flips(square, own, opp);
-            const int32_t v = Leaf<!kCpu>(opp ^ flips, own | flips | SquareBit(square)).value;
+        const auto cutBy = [&](int32_t v) {
             const bool changed = kCpu ? v > best : v < best;
             best = changed ? v : best;
-            return (changed & (kCpu ? v >= bound : v <= bound)) || frame_.stopped();
-        });
+            return changed & (kCpu ? v >= bound : v <= bound);
+        };
+        LeafValues& known = leafValues_.For<kCpu>(own, opp);
+        int tried = 0;
+        while (tried < known.count) {
+            if (cutBy(known.values[tried++])) {
+                frame_.CountNodes(tried);
+                return {best, From::Node};
+            }
+        }
+        frame_.CountNodes(tried);
+        if (known.complete) return {best, From::Node};
+        bool cut = false;
+        frame_.ForEachInListOrder(
+            moves,
+            [&](int square) {
+                frame_.CountNode();
+                const Bitboard flips = Flips(square, own, opp);
+                const int32_t v = Leaf<!kCpu>(opp ^ flips, own | flips | SquareBit(square)).value;
+                if (known.count < LeafValues::kCapacity) known.values[known.count++] = v;
+                cut = cutBy(v);
+                return cut || frame_.stopped();
+            },
+            tried);
+        known.complete = !cut && !frame_.stopped() && DiscCount(moves) <= LeafValues::kCapacity;
         return {best, From::Node};
     }
 
@@ -137,6 +159,7 @@ class MidgameSearch {
     }
 
     SearchFrame frame_;
+    LeafValuesMemo leafValues_;
     const BitboardEvaluation evaluation_;
     const int depth_;
 };

@@ -35,16 +35,18 @@ class SearchFrame {
     // The squares of the empty-square list; the only squares a move or a mobility count may use.
     Bitboard listSquares() const { return listSquares_; }
 
-    // Calls `read(square)` for each square of `moves` in list order until it returns true.
+    // Calls `read(square)` for each square of `moves` in list order, after the first `skip`,
+    // until it returns true.
     template <class Read>
-    void ForEachInListOrder(Bitboard moves, Read&& read) const {
+    void ForEachInListOrder(Bitboard moves, Read&& read, int skip = 0) const {
         if ((moves & (moves - 1)) == 0) {  // a single move needs no order
-            if (moves != 0) read(std::countr_zero(moves));
+            if (moves != 0 && skip == 0) read(std::countr_zero(moves));
             return;
         }
         // Bit r of `ranks` stands for list position r, so the lowest bit is the next move.
         uint64_t ranks = 0;
         for (int row = 0; row < 8; ++row) ranks |= rowRanks_[row][(moves >> 8 * row) & 0xFF];
+        for (; skip > 0; --skip) ranks &= ranks - 1;
         for (; ranks != 0; ranks &= ranks - 1)
             if (read(order_[std::countr_zero(ranks)])) return;
     }

@@ -1,0 +1,127 @@
+// The searches keep what they have worked out (the endgame reads their subtrees, the midgame
+// search its leaf values) in tables lent for one search. A table's entries must never reach a
+// later search, where another order of the empty-square list gives the same positions other
+// node counts; and a search that finds every table lent must give the same result without one.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "engine/computer_move.h"
+#include "engine/cpu_levels.h"
+#include "engine/leaf_values_memo.h"
+#include "engine/random_play.h"
+#include "engine/subtree_memo.h"
+#include "tools/analysis.h"
+
+namespace kurobi {
+namespace {
+
+enum class Kind { Midgame, WinLoss, Exact };
+
+// A position of random play with `discs` discs, the side to move as the computer, its turn set
+// to search as `kind` says.
+std::unique_ptr<GameState> Turn(int discs, Kind kind) {
+    std::mt19937 rng(20261208);
+    random_play::Position p;
+    while (!random_play::PlayTo(rng, discs, p)) {
+    }
+    PositionLine line;
+    std::copy(std::begin(p.cells), std::end(p.cells), line.cells);
+    line.cpuColor = p.toMove;
+    line.level = kind == Kind::Midgame ? 7 : 11;
+    line.searchDepth = 0;
+    auto s = std::make_unique<GameState>();
+    SetUpPosition(*s, line);
+    s->EndgameStart = kind == Kind::Exact ? discs - 1 : kind == Kind::WinLoss ? discs : 60;
+    return s;
+}
+
+// Every table of both kinds, held until the end of the scope.
+struct EveryTableLent {
+    template <class Line>
+    static void TakeAll(std::vector<std::unique_ptr<MemoLease<Line>>>& held) {
+        do {
+            held.push_back(std::make_unique<MemoLease<Line>>());
+        } while (held.back()->lines() != nullptr);
+    }
+    EveryTableLent() {
+        TakeAll(subtrees);
+        TakeAll(leafValues);
+    }
+    std::vector<std::unique_ptr<MemoLease<MemoBucket>>> subtrees;
+    std::vector<std::unique_ptr<MemoLease<LeafValues>>> leafValues;
+};
+
+void ExpectSameChoice(const ComputerChoice& a, const ComputerChoice& b, const std::string& label) {
+    EXPECT_EQ(a.kind, b.kind) << label;
+    EXPECT_EQ(a.x, b.x) << label;
+    EXPECT_EQ(a.y, b.y) << label;
+    EXPECT_EQ(a.value, b.value) << label;
+    EXPECT_EQ(a.nodes, b.nodes) << label;
+}
+
+TEST(SearchMemos, SearchesInEveryListOrderAndWithoutATableMatchTheTableBasedOnes) {
+    for (const auto& [kind, discs, name] :
+         {std::tuple{Kind::Exact, 52, "exact"}, std::tuple{Kind::WinLoss, 52, "win-loss"},
+          std::tuple{Kind::Midgame, 30, "midgame"}}) {
+        const std::unique_ptr<GameState> start = Turn(discs, kind);
+        std::set<int32_t> nodeCounts;
+        for (int order = 0; order < 3; ++order) {
+            auto listed = std::make_unique<GameState>(*start);
+            // The same position with the empty squares in another order.
+            const int n = listed->EmptyCount;
+            std::rotate(listed->EmptyX, listed->EmptyX + order * n / 3, listed->EmptyX + n);
+            std::rotate(listed->EmptyY, listed->EmptyY + order * n / 3, listed->EmptyY + n);
+            auto table = std::make_unique<GameState>(*listed);
+            const ComputerChoice reference =
+                ChooseComputerMove(*table, {.engine = SearchEngine::TableBased});
+            ASSERT_EQ(IsEndgameRead(reference.kind), kind != Kind::Midgame);
+            ASSERT_EQ(reference.kind == SearchKind::Exact, kind == Kind::Exact);
+            nodeCounts.insert(reference.nodes);
+            const std::string label = std::string(name) + ", order " + std::to_string(order);
+            AtEveryCpuLevel([&](CpuLevel level) {
+                for (const bool split : {false, true}) {
+                    auto fast = std::make_unique<GameState>(*listed);
+                    ExpectSameChoice(reference, ChooseComputerMove(*fast, {.splitWinLoss = split}),
+                                     label + AtLevel(level));
+                }
+                const EveryTableLent held;
+                auto bare = std::make_unique<GameState>(*listed);
+                ExpectSameChoice(reference, ChooseComputerMove(*bare, {.splitWinLoss = false}),
+                                 label + AtLevel(level) + " without a table");
+            });
+        }
+        EXPECT_EQ(nodeCounts.size(), 3u) << "the list orders should read different trees";
+    }
+}
+
+// Midgame positions where a node whose children are all leaves has more of them than its kept
+// values hold, and no cut: the leaves past the kept ones must still be read when it recurs.
+TEST(SearchMemos, LeavesBeyondTheKeptValuesAreStillRead) {
+    for (const char* text :
+         {"--------------O---X--O---OOXOO-----OXO----OXOOO--OOO-O---------- X 6",
+          "---------OX-O-X---O-OXO---XOX-----OXXX---OX--------------------- O 8"}) {
+        PositionLine line;
+        std::string error;
+        ASSERT_TRUE(ParsePositionLine(text, line, error)) << error;
+        auto table = std::make_unique<GameState>();
+        SetUpPosition(*table, line);
+        const ComputerChoice reference =
+            ChooseComputerMove(*table, {.engine = SearchEngine::TableBased});
+        AtEveryCpuLevel([&](CpuLevel level) {
+            auto fast = std::make_unique<GameState>();
+            SetUpPosition(*fast, line);
+            ExpectSameChoice(reference, ChooseComputerMove(*fast), text + AtLevel(level));
+        });
+    }
+}
+
+}  // namespace
+}  // namespace kurobi
