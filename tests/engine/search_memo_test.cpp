@@ -59,6 +59,15 @@ struct EveryTableLent {
     std::vector<std::unique_ptr<MemoLease<LeafValues>>> leafValues;
 };
 
+// The same position with the empty squares in another order.
+std::unique_ptr<GameState> Reordered(const GameState& start, int order) {
+    auto s = std::make_unique<GameState>(start);
+    const int n = s->EmptyCount;
+    std::rotate(s->EmptyX, s->EmptyX + order * n / 3, s->EmptyX + n);
+    std::rotate(s->EmptyY, s->EmptyY + order * n / 3, s->EmptyY + n);
+    return s;
+}
+
 void ExpectSameChoice(const ComputerChoice& a, const ComputerChoice& b, const std::string& label) {
     EXPECT_EQ(a.kind, b.kind) << label;
     EXPECT_EQ(a.x, b.x) << label;
@@ -74,11 +83,7 @@ TEST(SearchMemos, SearchesInEveryListOrderAndWithoutATableMatchTheTableBasedOnes
         const std::unique_ptr<GameState> start = Turn(discs, kind);
         std::set<int32_t> nodeCounts;
         for (int order = 0; order < 3; ++order) {
-            auto listed = std::make_unique<GameState>(*start);
-            // The same position with the empty squares in another order.
-            const int n = listed->EmptyCount;
-            std::rotate(listed->EmptyX, listed->EmptyX + order * n / 3, listed->EmptyX + n);
-            std::rotate(listed->EmptyY, listed->EmptyY + order * n / 3, listed->EmptyY + n);
+            const std::unique_ptr<GameState> listed = Reordered(*start, order);
             auto table = std::make_unique<GameState>(*listed);
             const ComputerChoice reference =
                 ChooseComputerMove(*table, {.engine = SearchEngine::TableBased});
@@ -100,6 +105,25 @@ TEST(SearchMemos, SearchesInEveryListOrderAndWithoutATableMatchTheTableBasedOnes
         }
         EXPECT_EQ(nodeCounts.size(), 3u) << "the list orders should read different trees";
     }
+}
+
+// A table's stamps come round after 255 searches; what it held must not reach the search that
+// is given an old stamp again.
+TEST(SearchMemos, ATableForgetsWhenItsStampsComeRound) {
+    const std::unique_ptr<GameState> start = Turn(52, Kind::Exact);
+    const auto cycleUntilTheStampsComeRound = [] {
+        while (MemoLease<MemoBucket>().stamp() != 1) {
+        }
+    };
+    cycleUntilTheStampsComeRound();
+    ChooseComputerMove(*Reordered(*start, 1), {.splitWinLoss = false});  // stamp 2
+    cycleUntilTheStampsComeRound();
+    const std::unique_ptr<GameState> again = Reordered(*start, 2);  // stamp 2 once more
+    auto table = std::make_unique<GameState>(*again);
+    const ComputerChoice reference =
+        ChooseComputerMove(*table, {.engine = SearchEngine::TableBased});
+    ExpectSameChoice(reference, ChooseComputerMove(*again, {.splitWinLoss = false}),
+                     "after the stamps came round");
 }
 
 // Midgame positions where a node whose children are all leaves has more of them than its kept
