@@ -23,6 +23,8 @@ struct alignas(64) LeafValues {
     uint8_t cpuMoves;  // whether the computer moves at the node
     uint8_t stamp;
 };
+// Made once, with the baseline code (memo_tables.cpp), whatever copy of the searches uses it.
+extern template class MemoLease<LeafValues>;
 
 KUROBI_ISA_BEGIN
 

@@ -28,6 +28,8 @@ struct MemoEntry {
 struct alignas(64) MemoBucket {
     MemoEntry entries[2];
 };
+// Made once, with the baseline code (memo_tables.cpp), whatever copy of the searches uses it.
+extern template class MemoLease<MemoBucket>;
 
 KUROBI_ISA_BEGIN
 
