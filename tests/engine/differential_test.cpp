@@ -17,6 +17,7 @@
 #include "engine/cpu_levels.h"
 #include "engine/levels.h"
 #include "engine/random_play.h"
+#include "engine/same_choice.h"
 #include "tools/analysis.h"
 
 namespace kurobi {
@@ -82,12 +83,8 @@ std::unique_ptr<GameState> SetUp(const Case& c, std::mt19937& rng) {
 // Everything the turn driver reads after a turn, and every value slot.
 void ExpectSameOutcome(const ComputerChoice& a, const GameState& sa, const ComputerChoice& b,
                        const GameState& sb, const std::string& label) {
-    EXPECT_EQ(a.kind, b.kind) << label;
-    EXPECT_EQ(a.x, b.x) << label;
-    EXPECT_EQ(a.y, b.y) << label;
-    EXPECT_EQ(a.value, b.value) << label;
+    ExpectSameChoice(a, b, label);
     EXPECT_EQ(a.forecast, b.forecast) << label;
-    EXPECT_EQ(a.nodes, b.nodes) << label;
     EXPECT_FALSE(a.stopped || b.stopped) << label;
     EXPECT_EQ(sa.SearchDepth, sb.SearchDepth) << label;
     EXPECT_EQ(sa.Ply, sb.Ply) << label;

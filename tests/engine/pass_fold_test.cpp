@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/computer_move.h"
+#include "engine/same_choice.h"
 #include "tools/analysis.h"
 
 namespace kurobi {
@@ -39,11 +40,7 @@ TEST(PassFold, CutsOnTheRootEvenWhenTheParentKeepsItsValue) {
         const ComputerChoice table = MidgameTurn(text, {.engine = SearchEngine::TableBased});
         const ComputerChoice fast = MidgameTurn(text, {});
         ASSERT_EQ(table.kind, SearchKind::Midgame) << text;
-        EXPECT_EQ(fast.kind, table.kind) << text;
-        EXPECT_EQ(fast.x, table.x) << text;
-        EXPECT_EQ(fast.y, table.y) << text;
-        EXPECT_EQ(fast.value, table.value) << text;
-        EXPECT_EQ(fast.nodes, table.nodes) << text;
+        ExpectSameChoice(fast, table, text);
     }
 }
 

@@ -17,6 +17,7 @@
 #include "engine/cpu_levels.h"
 #include "engine/leaf_values_memo.h"
 #include "engine/random_play.h"
+#include "engine/same_choice.h"
 #include "engine/subtree_memo.h"
 #include "tools/analysis.h"
 
@@ -66,14 +67,6 @@ std::unique_ptr<GameState> Reordered(const GameState& start, int order) {
     std::rotate(s->EmptyX, s->EmptyX + order * n / 3, s->EmptyX + n);
     std::rotate(s->EmptyY, s->EmptyY + order * n / 3, s->EmptyY + n);
     return s;
-}
-
-void ExpectSameChoice(const ComputerChoice& a, const ComputerChoice& b, const std::string& label) {
-    EXPECT_EQ(a.kind, b.kind) << label;
-    EXPECT_EQ(a.x, b.x) << label;
-    EXPECT_EQ(a.y, b.y) << label;
-    EXPECT_EQ(a.value, b.value) << label;
-    EXPECT_EQ(a.nodes, b.nodes) << label;
 }
 
 TEST(SearchMemos, SearchesInEveryListOrderAndWithoutATableMatchTheTableBasedOnes) {

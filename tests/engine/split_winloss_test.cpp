@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/computer_move.h"
+#include "engine/same_choice.h"
 #include "tools/analysis.h"
 
 namespace kurobi {
@@ -46,13 +47,8 @@ TEST(SplitWinLossRead, ReadsOnPastAWinThatAnEarlierFinishedGameOutranks) {
         const ComputerChoice p = WinLossTurn(text, {.splitWinLoss = true}, *split);
         ASSERT_EQ(t.kind, SearchKind::WinLoss) << text;
         EXPECT_GT(t.value, 0) << text;
-        for (const ComputerChoice* c : {&o, &p}) {
-            EXPECT_EQ(c->kind, t.kind) << text;
-            EXPECT_EQ(c->x, t.x) << text;
-            EXPECT_EQ(c->y, t.y) << text;
-            EXPECT_EQ(c->value, t.value) << text;
-            EXPECT_EQ(c->nodes, t.nodes) << text;
-        }
+        ExpectSameChoice(o, t, text);
+        ExpectSameChoice(p, t, text);
         for (int ply = 0; ply < kPlies; ++ply) {
             EXPECT_EQ(one->BestValue[ply], table->BestValue[ply]) << text;
             EXPECT_EQ(split->BestValue[ply], table->BestValue[ply]) << text;

@@ -11,6 +11,7 @@
 
 #include "engine/computer_move.h"
 #include "engine/random_play.h"
+#include "engine/same_choice.h"
 #include "tools/analysis.h"
 
 namespace kurobi {
@@ -82,10 +83,7 @@ TEST(StopRequest, AnUnsetFlagChangesNothing) {
     const ComputerChoice a = ChooseComputerMove(*withFlag, ThinkOptions{.stop = &stop});
     const ComputerChoice b = ChooseComputerMove(*without);
     EXPECT_FALSE(a.stopped);
-    EXPECT_EQ(a.nodes, b.nodes);
-    EXPECT_EQ(a.value, b.value);
-    EXPECT_EQ(a.x, b.x);
-    EXPECT_EQ(a.y, b.y);
+    ExpectSameChoice(a, b, "");
 }
 
 }  // namespace
