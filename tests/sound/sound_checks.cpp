@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -33,20 +34,33 @@ double AudibleMs(std::string_view name) {
     return heard.size() == 1 ? heard[0].heardMs : 0;
 }
 
-void ExpectHeard(const std::vector<HeardSound>& heard, const std::vector<std::string_view>& names) {
-    std::string summary;
+::testing::AssertionResult HeardAsExpected(const std::vector<HeardSound>& heard,
+                                           const std::vector<std::string_view>& names) {
+    std::string summary = "heard:";
     for (const HeardSound& sound : heard) {
         summary += " at " + std::to_string(static_cast<int>(sound.onsetMs)) + " ms for " +
                    std::to_string(static_cast<int>(sound.heardMs)) + " ms;";
     }
-    SCOPED_TRACE("heard:" + summary);
-    ASSERT_EQ(heard.size(), names.size());
+    if (heard.size() != names.size()) {
+        return ::testing::AssertionFailure()
+               << heard.size() << " sounds, not " << names.size() << "; " << summary;
+    }
+    ::testing::AssertionResult result = ::testing::AssertionSuccess();
     for (size_t k = 0; k < names.size(); ++k) {
         const double untilNext = k + 1 < heard.size() ? heard[k + 1].onsetMs - heard[k].onsetMs
                                                       : std::numeric_limits<double>::infinity();
-        EXPECT_NEAR(heard[k].heardMs, std::min(AudibleMs(names[k]), untilNext), kToleranceMs)
-            << "sound " << k + 1 << ", " << names[k];
+        const double expected = std::min(AudibleMs(names[k]), untilNext);
+        if (std::abs(heard[k].heardMs - expected) > kToleranceMs) {
+            if (result) result = ::testing::AssertionFailure() << summary;
+            result << "\nsound " << k + 1 << ", " << names[k] << ": heard for " << heard[k].heardMs
+                   << " ms, not " << expected << " ms";
+        }
     }
+    return result;
+}
+
+void ExpectHeard(const std::vector<HeardSound>& heard, const std::vector<std::string_view>& names) {
+    EXPECT_TRUE(HeardAsExpected(heard, names));
 }
 
 }  // namespace kurobi::testing

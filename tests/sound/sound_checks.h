@@ -1,6 +1,8 @@
 #pragma once
 // The checks of what a recording of the game's sounds holds.
 
+#include <gtest/gtest.h>
+
 #include <string_view>
 #include <vector>
 
@@ -14,6 +16,8 @@ double AudibleMs(std::string_view name);
 
 // What was heard is exactly the sounds `names`, in this order, each heard in full, or up to the
 // onset of the next where that comes sooner.
+::testing::AssertionResult HeardAsExpected(const std::vector<HeardSound>& heard,
+                                           const std::vector<std::string_view>& names);
 void ExpectHeard(const std::vector<HeardSound>& heard, const std::vector<std::string_view>& names);
 
 }  // namespace kurobi::testing
