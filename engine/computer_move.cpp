@@ -68,14 +68,15 @@ bool RunMidgameSearch(GameState& s, const ThinkOptions& options) {
 
 bool RunWinLossRead(GameState& s, const ThinkOptions& options) {
     if (options.engine == SearchEngine::Bitboard)
-        return FastWinLossRead(s, options.stop, options.splitWinLoss);
+        return FastWinLossRead(s, options.stop, options.splitReads);
     if (StopRequested(options)) return false;
     WinLossNode(s);
     return true;
 }
 
 bool RunExactRead(GameState& s, const ThinkOptions& options) {
-    if (options.engine == SearchEngine::Bitboard) return FastExactRead(s, options.stop);
+    if (options.engine == SearchEngine::Bitboard)
+        return FastExactRead(s, options.stop, options.splitReads);
     if (StopRequested(options)) return false;
     ExactNode(s);
     return true;

@@ -44,21 +44,23 @@ class EndgameRead {
         return true;
     }
 
-    // One root move read on its own, as if it were the first: its nodes (the move itself
-    // included), its value, and whether it ends the root's loop when it raises the root's value.
+    // One root move read on its own, with the root's running value at `from`: its nodes (the
+    // move itself included), the root's value after it, and whether it ends the root's loop when
+    // it raises the root's value.
     struct RootMoveRead {
         uint32_t nodes;
+        int32_t from;
         int32_t value;
         bool stopsRoot;
     };
-    RootMoveRead ReadRootMove(int square) {
+    RootMoveRead ReadRootMove(int square, int32_t from) {
         frame_.setNodes(0);
         frame_.setRootMove(square);
         frame_.CountNode();
-        int32_t best = SentinelForPly(1);
+        int32_t best = from;
         const bool stopsRoot = TryMove<true>(1, square, frame_.rootCpu(), frame_.rootPlayer(),
                                              empties_, kRootBounds, best);
-        return {frame_.nodes(), best, stopsRoot};
+        return {frame_.nodes(), from, best, stopsRoot};
     }
 
     // The root's exit after its moves were folded in: its value folded into slot 0, then the

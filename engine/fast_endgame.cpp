@@ -1,11 +1,12 @@
 #include "engine/endgame_read.h"
 #include "engine/fast_reads.h"
-#include "engine/split_winloss.h"
+#include "engine/split_read.h"
 
 namespace kurobi {
 KUROBI_ISA_BEGIN
 
-bool ExactRead(GameState& s, const std::atomic<bool>* stop) {
+bool ExactRead(GameState& s, const std::atomic<bool>* stop, bool split) {
+    if (split) return SplitExactRead(s, stop);
     return EndgameRead<false>(s, stop).Run(s);
 }
 

@@ -23,8 +23,8 @@ bool FastMidgameSearch(GameState& s, const std::atomic<bool>* stop) {
     return ActiveSearches().midgame(s, stop);
 }
 
-bool FastExactRead(GameState& s, const std::atomic<bool>* stop) {
-    return ActiveSearches().exact(s, stop);
+bool FastExactRead(GameState& s, const std::atomic<bool>* stop, bool split) {
+    return ActiveSearches().exact(s, stop, split);
 }
 
 bool FastWinLossRead(GameState& s, const std::atomic<bool>* stop, bool split) {

@@ -18,11 +18,10 @@ namespace kurobi {
 // The midgame alpha-beta search to SearchDepth (SearchNode).
 bool FastMidgameSearch(GameState& s, const std::atomic<bool>* stop);
 
-// The exact endgame read (ExactNode).
-bool FastExactRead(GameState& s, const std::atomic<bool>* stop);
-
-// The win-loss read (WinLossNode). With `split` the root moves are read on two threads; the
-// result, node count included, is the one a read on one thread gives.
+// The exact endgame read (ExactNode) and the win-loss read (WinLossNode). With `split` the root
+// moves are read on two threads; the result, node count included, is the one a read on one
+// thread gives.
+bool FastExactRead(GameState& s, const std::atomic<bool>* stop, bool split);
 bool FastWinLossRead(GameState& s, const std::atomic<bool>* stop, bool split);
 
 }  // namespace kurobi

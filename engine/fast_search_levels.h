@@ -10,7 +10,7 @@ namespace kurobi {
 
 struct FastSearches {
     bool (*midgame)(GameState& s, const std::atomic<bool>* stop);
-    bool (*exact)(GameState& s, const std::atomic<bool>* stop);
+    bool (*exact)(GameState& s, const std::atomic<bool>* stop, bool split);
     bool (*winLoss)(GameState& s, const std::atomic<bool>* stop, bool split);
 };
 

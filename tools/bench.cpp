@@ -78,11 +78,11 @@ std::string Row(const std::string& search, const char* engine, const Tally& t, b
 }
 
 // One search kind on both engines, each turn the best of `repeats`; with `split` the bitboard
-// one also reads the win-loss root moves on two threads.
+// one also reads the root moves on two threads.
 void CompareEngines(std::ostream& out, const std::string& search,
                     const std::vector<PositionLine>& lines, int repeats, bool split = false) {
     const Tally table = RunTurns(lines, {.engine = SearchEngine::TableBased}, repeats);
-    const Tally fast = RunTurns(lines, {.splitWinLoss = false}, repeats);
+    const Tally fast = RunTurns(lines, {.splitReads = false}, repeats);
     const auto speedUp = [&](const Tally& t, bool wall) {
         std::string text =
             Format("  %5.1fx", NodesPerSecond(t, wall) / NodesPerSecond(table, wall));
@@ -91,7 +91,7 @@ void CompareEngines(std::ostream& out, const std::string& search,
     out << Row(search, "table-based", table, false) << '\n';
     out << Row("", "bitboard", fast, false) << speedUp(fast, false) << '\n';
     if (!split) return;
-    const Tally both = RunTurns(lines, {.splitWinLoss = true}, repeats);
+    const Tally both = RunTurns(lines, {.splitReads = true}, repeats);
     out << Row("", "table-based", table, true) << '\n';
     out << Row("", "bitboard x2", both, true) << speedUp(both, true) << '\n';
 }
@@ -144,7 +144,7 @@ int RunBench(std::ostream& out) {
     CompareEngines(out, "midgame, level 6", midgame, 3);
     CompareEngines(out, "midgame, level 11", AtLevel(deepMidgame, 11), 1);
     CompareEngines(out, "win-loss read, level 9", AtLevel(winLoss, kWinLossLevel), 3, true);
-    CompareEngines(out, "exact read, level 11", AtLevel(exact, 11), 3);
+    CompareEngines(out, "exact read, level 11", AtLevel(exact, 11), 3, true);
     out << "Each turn's time is the best of three runs (the level-11 midgame: one run).\n"
            "win-loss: 15 or 16 empty squares, turns that do not go on to the midgame search;\n"
            "exact: 14 or 15 empty squares. The level-11 midgame and the reads use a few\n"

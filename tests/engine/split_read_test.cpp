@@ -43,8 +43,8 @@ TEST(SplitWinLossRead, ReadsOnPastAWinThatAnEarlierFinishedGameOutranks) {
         auto one = std::make_unique<GameState>();
         auto split = std::make_unique<GameState>();
         const ComputerChoice t = WinLossTurn(text, {.engine = SearchEngine::TableBased}, *table);
-        const ComputerChoice o = WinLossTurn(text, {.splitWinLoss = false}, *one);
-        const ComputerChoice p = WinLossTurn(text, {.splitWinLoss = true}, *split);
+        const ComputerChoice o = WinLossTurn(text, {.splitReads = false}, *one);
+        const ComputerChoice p = WinLossTurn(text, {.splitReads = true}, *split);
         ASSERT_EQ(t.kind, SearchKind::WinLoss) << text;
         EXPECT_GT(t.value, 0) << text;
         ExpectSameChoice(o, t, text);

@@ -47,6 +47,7 @@ constexpr Long kLongTurns[] = {
     {42, 42, SearchKind::WinLoss, false},
     {42, 42, SearchKind::WinLoss, true},
     {42, 40, SearchKind::Exact, false},
+    {42, 40, SearchKind::Exact, true},
 };
 
 TEST(StopRequest, AlreadySetEndsEverySearchAtOnce) {
@@ -54,7 +55,7 @@ TEST(StopRequest, AlreadySetEndsEverySearchAtOnce) {
     for (const Long& turn : kLongTurns) {
         auto s = LongTurn(9, turn.discs, turn.endgameStart);
         const ComputerChoice c =
-            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitWinLoss = turn.split});
+            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitReads = turn.split});
         EXPECT_TRUE(c.stopped);
         EXPECT_EQ(c.kind, turn.kind);
     }
@@ -69,7 +70,7 @@ TEST(StopRequest, SetWhileSearchingEndsTheSearch) {
             stop.store(true);
         });
         const ComputerChoice c =
-            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitWinLoss = turn.split});
+            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitReads = turn.split});
         closer.join();
         EXPECT_TRUE(c.stopped);
         EXPECT_EQ(c.kind, turn.kind);
