@@ -148,6 +148,9 @@ void PulseOutput::RetryLater() {
 
 void PulseOutput::Close() {
     ready_ = false;
+    // The pending resumes are cancelled with the stream, and come back no more.
+    next_ = {};
+    resuming_ = 0;
     if (stream_) {
         pa_stream_set_state_callback(stream_, nullptr, nullptr);
         pa_stream_disconnect(stream_);
@@ -171,14 +174,27 @@ void PulseOutput::Release() {
 void PulseOutput::Start(std::span<const int16_t> samples) {
     // The stream is paused and resumed before every sound: written into a stream that has run
     // dry, or resumed only after the write, a sound loses its first few milliseconds to the
-    // server. What the sound before has not played yet is dropped; the new one follows at once.
+    // server. What the sound before has not played yet is dropped; the new one follows as soon
+    // as the server has resumed the stream. Written before that, as the server may take it on a
+    // busy machine even when the resume was sent first, it would lose its start all the same.
     if (!corked_) Done(pa_stream_cork(stream_, 1, nullptr, nullptr));
-    Done(pa_stream_cork(stream_, 0, nullptr, nullptr));
+    next_ = samples;
+    ++resuming_;
+    Done(pa_stream_cork(
+        stream_, 0,
+        [](pa_stream*, int, void* self) { static_cast<PulseOutput*>(self)->Resumed(); }, this));
     corked_ = false;
-    Done(pa_stream_flush(stream_, nullptr, nullptr));
-    pa_stream_write(stream_, samples.data(), samples.size_bytes(), nullptr, 0, PA_SEEK_RELATIVE);
     const timeval at = After(Duration(samples) + kCorkAfter);
     api_->time_restart(cork_, &at);
+}
+
+// The sound is written once the last resume sent has come back: what a sound asked for in the
+// meantime replaced would lose its start to the pause that sound sent first.
+void PulseOutput::Resumed() {
+    if (--resuming_ > 0 || !ready_ || next_.empty()) return;
+    Done(pa_stream_flush(stream_, nullptr, nullptr));
+    pa_stream_write(stream_, next_.data(), next_.size_bytes(), nullptr, 0, PA_SEEK_RELATIVE);
+    next_ = {};
 }
 
 void PulseOutput::Cork() {

@@ -36,6 +36,7 @@ class PulseOutput {
     void Release();
     void RetryLater();
     void Start(std::span<const int16_t> samples);
+    void Resumed();
     void Cork();
 
     pa_threaded_mainloop* loop_ = nullptr;
@@ -49,6 +50,10 @@ class PulseOutput {
     // The sound asked for before the stream was ready, and until when it may still start.
     std::span<const int16_t> waiting_;
     uint64_t waitingUntil_ = 0;
+    // The sound to write once the stream is resumed, and the resumes sent that have not come
+    // back yet.
+    std::span<const int16_t> next_;
+    int resuming_ = 0;
 };
 
 }  // namespace kurobi

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -34,39 +33,20 @@ double AudibleMs(std::string_view name) {
     return heard.size() == 1 ? heard[0].heardMs : 0;
 }
 
-::testing::AssertionResult HeardAsExpected(const std::vector<HeardSound>& heard,
-                                           const std::vector<std::string_view>& names) {
-    std::string summary = "heard:";
+void ExpectHeard(const std::vector<HeardSound>& heard, const std::vector<std::string_view>& names) {
+    std::string summary;
     for (const HeardSound& sound : heard) {
         summary += " at " + std::to_string(static_cast<int>(sound.onsetMs)) + " ms for " +
                    std::to_string(static_cast<int>(sound.heardMs)) + " ms;";
     }
-    if (heard.size() != names.size()) {
-        return ::testing::AssertionFailure()
-               << heard.size() << " sounds, not " << names.size() << "; " << summary;
-    }
-    ::testing::AssertionResult result = ::testing::AssertionSuccess();
+    SCOPED_TRACE("heard:" + summary);
+    ASSERT_EQ(heard.size(), names.size());
     for (size_t k = 0; k < names.size(); ++k) {
         const double untilNext = k + 1 < heard.size() ? heard[k + 1].onsetMs - heard[k].onsetMs
                                                       : std::numeric_limits<double>::infinity();
-        const double expected = std::min(AudibleMs(names[k]), untilNext);
-        if (std::abs(heard[k].heardMs - expected) > kToleranceMs) {
-            if (result) result = ::testing::AssertionFailure() << summary;
-            result << "\nsound " << k + 1 << ", " << names[k] << ": heard for " << heard[k].heardMs
-                   << " ms, not " << expected << " ms";
-        }
+        EXPECT_NEAR(heard[k].heardMs, std::min(AudibleMs(names[k]), untilNext), kToleranceMs)
+            << "sound " << k + 1 << ", " << names[k];
     }
-    return result;
-}
-
-std::vector<HeardSound> ExpectHeardOnOneOfTwoTries(
-    const std::function<std::vector<HeardSound>()>& playAndHear,
-    const std::vector<std::string_view>& names) {
-    std::vector<HeardSound> heard = playAndHear();
-    if (HeardAsExpected(heard, names)) return heard;
-    heard = playAndHear();
-    EXPECT_TRUE(HeardAsExpected(heard, names));
-    return heard;
 }
 
 }  // namespace kurobi::testing
