@@ -37,21 +37,17 @@ void PickByWeight(GameState& s) {
     }
 }
 
+// Ply 1 is the game's position, whose moves were just found: its board and move flags stay.
 void PreparePlies(GameState& s) {
     for (int e = 0; e < kPreparedPlies; ++e) {
         s.BestValue[e] = SentinelForPly(e);
         s.MoveX[e] = s.MoveY[e] = s.BestX[e] = s.BestY[e] = 0;
-        if (e != 1) std::memcpy(s.PlyBoard(e) + 16, s.GameBoard() + 16, 8 * 16 * sizeof(int32_t));
+        if (e == 1) continue;
+        std::memcpy(s.PlyBoard(e) + 16, s.GameBoard() + 16, 8 * 16 * sizeof(int32_t));
         std::memset(s.CpuMoveFlags[e] + 16, 0, 8 * 16);
         std::memset(s.PlayerMoveFlags[e] + 16, 0, 8 * 16);
     }
     s.NodeCount = 0;
-}
-
-void StartEndgameRead(GameState& s, int total) {
-    s.EndgameEmpties = 64 - total;
-    s.Ply = 1;
-    FindLegalMoves(s);
 }
 
 // The three searches, by the engine chosen. Each returns false when a stop request ended it.
@@ -122,12 +118,10 @@ ComputerChoice ChooseComputerMove(GameState& s, const ThinkOptions& options, Tic
         const uint32_t start = ticks.NowMs();
         bool finished;
         if (total < t - 1) {
-            s.Ply = 1;
-            FindLegalMoves(s);
             finished = RunMidgameSearch(s, options);
             choice.kind = SearchKind::Midgame;
         } else if (total <= t) {
-            StartEndgameRead(s, total);
+            s.EndgameEmpties = 64 - total;
             finished = RunWinLossRead(s, options);
             choice.kind = SearchKind::WinLoss;
             choice.forecast = s.BestValue[1];
@@ -137,7 +131,7 @@ ComputerChoice ChooseComputerMove(GameState& s, const ThinkOptions& options, Tic
                 choice.kind = SearchKind::WinLossThenMidgame;
             }
         } else {
-            StartEndgameRead(s, total);
+            s.EndgameEmpties = 64 - total;
             finished = RunExactRead(s, options);
             choice.kind = SearchKind::Exact;
             choice.forecast = s.BestValue[1];
