@@ -56,7 +56,8 @@ bool StopRequested(const ThinkOptions& options) {
 }
 
 bool RunMidgameSearch(GameState& s, const ThinkOptions& options) {
-    if (options.engine == SearchEngine::Bitboard) return FastMidgameSearch(s, options.stop);
+    if (options.engine == SearchEngine::Bitboard)
+        return FastMidgameSearch(s, options.stop, options.splitSearches);
     if (StopRequested(options)) return false;
     SearchNode(s);
     return true;
@@ -64,7 +65,7 @@ bool RunMidgameSearch(GameState& s, const ThinkOptions& options) {
 
 bool RunWinLossRead(GameState& s, const ThinkOptions& options) {
     if (options.engine == SearchEngine::Bitboard)
-        return FastWinLossRead(s, options.stop, options.splitReads);
+        return FastWinLossRead(s, options.stop, options.splitSearches);
     if (StopRequested(options)) return false;
     WinLossNode(s);
     return true;
@@ -72,7 +73,7 @@ bool RunWinLossRead(GameState& s, const ThinkOptions& options) {
 
 bool RunExactRead(GameState& s, const ThinkOptions& options) {
     if (options.engine == SearchEngine::Bitboard)
-        return FastExactRead(s, options.stop, options.splitReads);
+        return FastExactRead(s, options.stop, options.splitSearches);
     if (StopRequested(options)) return false;
     ExactNode(s);
     return true;

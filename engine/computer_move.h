@@ -36,8 +36,8 @@ struct ThinkOptions {
     // Set from another thread to end a bitboard search within a few thousand nodes. The
     // table-based searches look at it only before they start.
     const std::atomic<bool>* stop = nullptr;
-    // The bitboard endgame reads share their root moves out between two threads.
-    bool splitReads = true;
+    // The bitboard searches share their moves out between two threads.
+    bool splitSearches = true;
 };
 
 // A millisecond tick counter; the think time is measured on it.

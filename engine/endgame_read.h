@@ -44,23 +44,50 @@ class EndgameRead {
         return true;
     }
 
-    // One root move read on its own, with the root's running value at `from`: its nodes (the
-    // move itself included), the root's value after it, and whether it ends the root's loop when
-    // it raises the root's value.
-    struct RootMoveRead {
-        uint32_t nodes;
-        int32_t from;
-        int32_t value;
-        bool stopsRoot;
-    };
-    RootMoveRead ReadRootMove(int square, int32_t from) {
+    // Every root move of the win-loss read is read against 0, whatever the moves before it gave.
+    static constexpr bool kRootMovesIndependent = kWinLoss;
+
+    LineNode Root() const {
+        return {1, frame_.rootCpu(), frame_.rootPlayer(), empties_, frame_.rootMoves()};
+    }
+
+    // Move `square` of a node on the first line read on its own.
+    MoveRead ReadMove(const LineNode& node, int square, int32_t from) {
         frame_.setNodes(0);
-        frame_.setRootMove(square);
+        if (node.ply == 1) frame_.setRootMove(square);
         frame_.CountNode();
         int32_t best = from;
-        const bool stopsRoot = TryMove<true>(1, square, frame_.rootCpu(), frame_.rootPlayer(),
-                                             empties_, kRootBounds, best);
-        return {frame_.nodes(), from, best, stopsRoot};
+        const Bounds b = LineBounds(node.ply);
+        const bool stops =
+            node.ply & 1
+                ? TryMove<true>(node.ply, square, node.own, node.opp, node.empties, b, best)
+                : TryMove<false>(node.ply, square, node.own, node.opp, node.empties, b, best);
+        return {frame_.nodes(), from, best, stops};
+    }
+
+    // The first move of a node on the first line, from the read of the node it leads to: that
+    // node's value and nodes.
+    MoveRead FoldLineChild(const LineNode& node, int32_t from, int32_t value, uint32_t nodes) {
+        int32_t best = from;
+        const Result r{value, From::Node};
+        const Bounds b = LineBounds(node.ply);
+        const bool stops =
+            node.ply & 1 ? Fold<true>(node.ply, best, r, b) : Fold<false>(node.ply, best, r, b);
+        return {nodes + 1, from, best, stops};
+    }
+
+    // The node that `square` of `node` leads to, when Child reads it as a node with two moves
+    // or more and enough open squares to be worth sharing out between threads.
+    bool LineChild(const LineNode& node, int square, LineNode& child) const {
+        const Bitboard flips = Flips(square, node.own, node.opp);
+        child = {node.ply + 1, node.opp ^ flips, node.own | flips | SquareBit(square),
+                 node.empties - 1, 0};
+        const Bitboard open = ~(child.own | child.opp) & frame_.listSquares();
+        if (child.empties == 0 || child.ply >= kPlies - 1 ||
+            DiscCount(open) < std::max(kFewSquares + 1, kLineSquares))
+            return false;
+        child.moves = LegalMoves(child.own, child.opp) & open;
+        return DiscCount(child.moves) >= 2;
     }
 
     // The root's exit after its moves were folded in: its value folded into slot 0, then the
@@ -89,6 +116,18 @@ class EndgameRead {
         int32_t parent;
     };
     static constexpr Bounds kRootBounds{INT32_MIN, INT32_MAX, INT32_MAX};
+
+    // The bounds of the node at ply k of the first line, its ancestors at their sentinels.
+    static Bounds LineBounds(int k) {
+        Bounds b = kRootBounds;
+        for (int p = 1; p < k; ++p)
+            b = p & 1 ? ChildBounds<true>(b, SentinelForPly(p))
+                      : ChildBounds<false>(b, SentinelForPly(p));
+        return b;
+    }
+
+    // The fewest open squares below which a node of the first line is read on one thread.
+    static constexpr int kLineSquares = 12;
 
     // The bounds of a child of a node (computer's if kCpu) whose running value is `best`.
     template <bool kCpu>

@@ -10,7 +10,7 @@
 namespace kurobi {
 KUROBI_ISA_BEGIN
 
-bool MidgameRead(GameState& s, const std::atomic<bool>* stop);
+bool MidgameRead(GameState& s, const std::atomic<bool>* stop, bool split);
 bool ExactRead(GameState& s, const std::atomic<bool>* stop, bool split);
 bool WinLossRead(GameState& s, const std::atomic<bool>* stop, bool split);
 

@@ -19,8 +19,8 @@ const FastSearches& ActiveSearches() {
 
 }  // namespace
 
-bool FastMidgameSearch(GameState& s, const std::atomic<bool>* stop) {
-    return ActiveSearches().midgame(s, stop);
+bool FastMidgameSearch(GameState& s, const std::atomic<bool>* stop, bool split) {
+    return ActiveSearches().midgame(s, stop, split);
 }
 
 bool FastExactRead(GameState& s, const std::atomic<bool>* stop, bool split) {

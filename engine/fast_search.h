@@ -15,12 +15,13 @@
 
 namespace kurobi {
 
-// The midgame alpha-beta search to SearchDepth (SearchNode).
-bool FastMidgameSearch(GameState& s, const std::atomic<bool>* stop);
+// With `split` each search shares its moves out between two threads; the result, node count
+// included, is the one a search on one thread gives.
 
-// The exact endgame read (ExactNode) and the win-loss read (WinLossNode). With `split` the root
-// moves are read on two threads; the result, node count included, is the one a read on one
-// thread gives.
+// The midgame alpha-beta search to SearchDepth (SearchNode).
+bool FastMidgameSearch(GameState& s, const std::atomic<bool>* stop, bool split);
+
+// The exact endgame read (ExactNode) and the win-loss read (WinLossNode).
 bool FastExactRead(GameState& s, const std::atomic<bool>* stop, bool split);
 bool FastWinLossRead(GameState& s, const std::atomic<bool>* stop, bool split);
 

@@ -9,7 +9,7 @@
 namespace kurobi {
 
 struct FastSearches {
-    bool (*midgame)(GameState& s, const std::atomic<bool>* stop);
+    bool (*midgame)(GameState& s, const std::atomic<bool>* stop, bool split);
     bool (*exact)(GameState& s, const std::atomic<bool>* stop, bool split);
     bool (*winLoss)(GameState& s, const std::atomic<bool>* stop, bool split);
 };

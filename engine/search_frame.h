@@ -18,6 +18,28 @@
 namespace kurobi {
 KUROBI_ISA_BEGIN
 
+// A node on the search's first line (each node reached by the first move, in list order, of the
+// one above it), whose moves can be read one at a time: its ply, the side to move's discs and
+// the other side's, its empty squares (for the endgame reads) and its moves. Along that line
+// every ancestor's running value is still its sentinel when the node is read.
+struct LineNode {
+    int ply;
+    Bitboard own;
+    Bitboard opp;
+    int empties;
+    Bitboard moves;
+};
+
+// One move of such a node read on its own, with the node's running value at `from`: its nodes
+// (the move itself included), the node's value after it, and whether the node tries no further
+// moves after it.
+struct MoveRead {
+    uint32_t nodes;
+    int32_t from;
+    int32_t value;
+    bool stopsNode;
+};
+
 class SearchFrame {
   public:
     // Nodes between two looks at the stop requests.

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "engine/endgame_read.h"
+#include "engine/midgame_search.h"
 
 namespace kurobi {
 KUROBI_ISA_BEGIN
@@ -16,98 +17,41 @@ namespace {
 
 constexpr int kWorkers = 2;
 
-template <bool kWinLoss>
-class RootSplit {
-  public:
-    using Read = EndgameRead<kWinLoss>;
+// The nodes of the first line shared out, the root included.
+constexpr int kMaxLevels = 8;
 
-    RootSplit(const GameState& s, const std::atomic<bool>* stop)
-        : root_(s, stop), stop_(stop), rootValue_(root_.frame().value(1)) {
-        root_.frame().ForEachInListOrder(root_.frame().rootMoves(), [&](int square) {
-            squares_[count_++] = square;
-            return false;
-        });
-        limit_ = count_ - 1;
+template <class Read>
+class LineSplit {
+  public:
+    // Whether each root move is read from the root's first value, whatever the ones before it
+    // gave; then a root move that raises the root may end its loop, and only the root is shared.
+    static constexpr bool kIndependent = Read::kRootMovesIndependent;
+
+    LineSplit(const GameState& s, const std::atomic<bool>* stop) : root_(s, stop), stop_(stop) {
         for (int w = 0; w < kWorkers; ++w) readers_[w].emplace(s, stop, &abandon_[w]);
+        // Below the root, every ancestor of a node on the first line must be at its sentinel
+        // while the node is read, as the readers take it to be.
+        const int32_t rootValue = root_.frame().value(1);
+        LineNode node = root_.Root();
+        for (;;) {
+            Level& level = levels_[levelCount_++];
+            level.node = node;
+            level.initial = levelCount_ == 1 ? rootValue : SentinelForPly(node.ply);
+            root_.frame().ForEachInListOrder(node.moves, [&](int square) {
+                level.squares[level.count++] = square;
+                return false;
+            });
+            LineNode child;
+            if (kIndependent || rootValue != SentinelForPly(1) || levelCount_ == kMaxLevels ||
+                level.count == 0 || !root_.LineChild(node, level.squares[0], child))
+                break;
+            node = child;
+        }
+        StartLevel(levelCount_ - 1);
     }
 
     bool Run(GameState& s) {
         if (root_.frame().Poll()) return false;
-        for (;;) {
-            ReadRound();
-            SearchFrame scratch = root_.frame();
-            int unread;
-            if (Replay(scratch, unread) != Outcome::kUnread) break;
-            if (StopRequested()) return false;
-            // The win the round stopped at did not end the root's loop (an earlier finished
-            // game had raised the root as far): read on past it.
-            floor_ = unread;
-            limit_ = count_ - 1;
-            for (int i = floor_; i < count_; ++i)
-                if (done_[i] && reads_[i].stopsRoot) limit_ = std::min(limit_, i);
-        }
-        int unread;
-        Replay(root_.frame(), unread);
-        root_.FinishRoot(s);
-        return true;
-    }
-
-  private:
-    enum class Outcome { kStopped, kAllRead, kUnread };
-
-    // The root's loop over the moves read, in list order, on `frame`: stops where the one-thread
-    // read stops, or at the first move not read from the value the loop reaches, which `unread`
-    // then gives.
-    Outcome Replay(SearchFrame& frame, int& unread) const {
-        for (int i = 0; i < count_; ++i) {
-            const typename Read::RootMoveRead& read = reads_[i];
-            if (!done_[i] || read.from != StartOf(frame.value(1))) {
-                unread = i;
-                return Outcome::kUnread;
-            }
-            frame.setNodes(frame.nodes() + read.nodes);
-            frame.setRootMove(squares_[i]);
-            if (frame.Fold(2, read.value) && read.stopsRoot) return Outcome::kStopped;
-        }
-        return Outcome::kAllRead;
-    }
-
-    // The value a root move is read from when the root's running value is `running`: the
-    // win-loss read reads every move as if it were the first.
-    static int32_t StartOf(int32_t running) { return kWinLoss ? SentinelForPly(1) : running; }
-
-    // The value root move j is to be read from, as far as the reads done tell: the root's loop
-    // replayed up to j, taking a move not read yet (or read from another value) not to raise the
-    // root. False while the first move, which every later one depends on, is not read yet.
-    bool StartingValue(int j, int32_t& from) const {
-        int32_t running = rootValue_;
-        for (int i = 0; i < j; ++i) {
-            if (done_[i] && reads_[i].from == StartOf(running)) {
-                running = std::max(running, reads_[i].value);
-            } else if (i == 0 && !kWinLoss) {
-                return false;
-            }
-        }
-        from = StartOf(running);
-        return true;
-    }
-
-    // The first root move (past `floor_`, up to `limit_`) that no thread reads and that is not
-    // read yet from the value it is to be read from; -1 when there is none for now.
-    int NextMove(int32_t& from) const {
-        for (int j = floor_; j <= limit_; ++j) {
-            if (current_[0] == j || current_[1] == j) continue;
-            if (!StartingValue(j, from)) return -1;
-            if (!done_[j] || reads_[j].from != from) return j;
-        }
-        return -1;
-    }
-
-    bool StopRequested() const {
-        return stop_ != nullptr && stop_->load(std::memory_order_relaxed);
-    }
-
-    void ReadRound() {
         std::thread helper;
         try {
             helper = std::thread([this] { Work(1); });
@@ -116,71 +60,188 @@ class RootSplit {
         }
         Work(0);
         if (helper.joinable()) helper.join();
+        if (!finished_) return false;
+        // The root's loop once more, on its frame: the node count, its value and best move.
+        SearchFrame& frame = root_.frame();
+        const Level& root = levels_[0];
+        for (int i = 0; i < root.count && root.done[i]; ++i) {
+            frame.setNodes(frame.nodes() + root.reads[i].nodes);
+            frame.setRootMove(root.squares[i]);
+            if (frame.Fold(2, root.reads[i].value) && root.reads[i].stopsNode) break;
+        }
+        root_.FinishRoot(s);
+        return true;
+    }
+
+  private:
+    struct Level {
+        LineNode node;
+        int32_t initial;  // the node's value before its first move
+        std::array<int, 64> squares{};
+        int count = 0;
+        std::array<MoveRead, 64> reads{};
+        std::array<bool, 64> done{};
+    };
+
+    bool Raises(const Level& level, int32_t running, int32_t value) const {
+        return level.node.ply & 1 ? value > running : value < running;
+    }
+
+    // The value a move is read from when its node's running value is `running`: the win-loss
+    // read reads every root move as if it were the first.
+    static int32_t StartOf(int32_t running) { return kIndependent ? SentinelForPly(1) : running; }
+
+    // The node's loop over the moves read, in list order, as one thread runs it. Returns
+    // whether the loop ran to its end (stopped, or past its last move); otherwise `unread` is
+    // the first move not read from the value the loop reaches. `value` and `nodes` are the
+    // node's.
+    bool Replay(const Level& level, int& unread, int32_t& value, uint32_t& nodes) const {
+        value = level.initial;
+        nodes = 0;
+        for (int i = 0; i < level.count; ++i) {
+            const MoveRead& read = level.reads[i];
+            if (!level.done[i] || read.from != StartOf(value)) {
+                unread = i;
+                return false;
+            }
+            nodes += read.nodes;
+            const bool raised = Raises(level, value, read.value);
+            if (raised) value = read.value;
+            if (read.stopsNode && (raised || !kIndependent)) return true;
+        }
+        return true;
+    }
+
+    // The first move of the current level (past `floor_`, up to `limit_`) that no thread reads
+    // and that is not read yet from the value it is to be read from, with that value; -1 when
+    // there is none for now. A move not read yet is taken not to raise the node's value.
+    int NextMove(int32_t& from) const {
+        const Level& level = levels_[current_];
+        int32_t running = level.initial;
+        for (int j = 0; j <= limit_; ++j) {
+            const MoveRead& read = level.reads[j];
+            const bool counts = level.done[j] && read.from == StartOf(running);
+            if (j >= floor_ && !counts && reading_[0] != j && reading_[1] != j) {
+                from = StartOf(running);
+                return j;
+            }
+            if (counts) {
+                if (!kIndependent && read.stopsNode) return -1;  // the node's loop ends here
+                if (Raises(level, running, read.value)) running = read.value;
+            } else if (j == 0 && !kIndependent) {
+                return -1;  // every later move depends on the first
+            }
+        }
+        return -1;
+    }
+
+    void StartLevel(int d) {
+        current_ = d;
+        floor_ = 0;
+        limit_ = levels_[d].count - 1;
+    }
+
+    // Called when no move of the current level is left to read and no thread reads one: the
+    // level's node is done, or (the win-loss root) the win the threads stopped at did not end
+    // the root's loop, and they read on past it.
+    void FinishLevel() {
+        Level& level = levels_[current_];
+        int unread;
+        int32_t value;
+        uint32_t nodes;
+        if (!Replay(level, unread, value, nodes)) {
+            floor_ = unread;
+            limit_ = level.count - 1;
+            for (int i = floor_; i < level.count; ++i)
+                if (level.done[i] && level.reads[i].stopsNode) limit_ = std::min(limit_, i);
+            return;
+        }
+        if (current_ == 0) {
+            finished_ = true;
+            return;
+        }
+        Level& parent = levels_[current_ - 1];
+        parent.reads[0] = root_.FoldLineChild(parent.node, parent.initial, value, nodes);
+        parent.done[0] = true;
+        StartLevel(current_ - 1);
+    }
+
+    bool StopRequested() const {
+        return stop_ != nullptr && stop_->load(std::memory_order_relaxed);
     }
 
     void Work(int w) {
         Read& reader = *readers_[w];
+        std::unique_lock lock(mutex_);
         for (;;) {
-            int i = -1;
-            int32_t from = 0;
-            {
-                std::unique_lock lock(mutex_);
-                for (;;) {
-                    if (StopRequested()) return;
-                    i = NextMove(from);
-                    // The exact read waits for the other thread: what it finds may leave a move
-                    // to be read again.
-                    if (i >= 0 || kWinLoss || current_[1 - w] < 0) break;
-                    readDone_.wait(lock);
-                }
-                if (i < 0) return;
-                current_[w] = i;
-                abandon_[w].store(false, std::memory_order_relaxed);
+            if (finished_ || StopRequested()) {
+                changed_.notify_all();
+                return;
             }
-            const typename Read::RootMoveRead read = reader.ReadRootMove(squares_[i], from);
+            int32_t from = 0;
+            const int i = NextMove(from);
+            if (i < 0) {
+                // What the other thread finds may leave a move to read.
+                if (reading_[1 - w] >= 0) {
+                    changed_.wait(lock);
+                } else {
+                    FinishLevel();
+                    changed_.notify_all();
+                }
+                continue;
+            }
+            reading_[w] = i;
+            abandon_[w].store(false, std::memory_order_relaxed);
+            Level& level = levels_[current_];
+            lock.unlock();
+            const MoveRead read = reader.ReadMove(level.node, level.squares[i], from);
             const bool dropped = reader.frame().stopped();
             reader.frame().Resume();
-            const std::lock_guard lock(mutex_);
-            current_[w] = -1;
-            readDone_.notify_all();
+            lock.lock();
+            reading_[w] = -1;
+            changed_.notify_all();
             if (dropped) continue;
-            reads_[i] = read;
-            done_[i] = true;
-            // The reads after a move that raised the root's value started from less, or a
-            // win-loss move past the first one that stops the root may not count.
+            level.reads[i] = read;
+            level.done[i] = true;
+            // The reads after a move that raised the node's value started from less, or a
+            // win-loss move past the first one that stops the root may not count; those after
+            // a move that ends its node's loop do not.
             const bool raised = read.value != read.from;
-            if (kWinLoss ? !read.stopsRoot || i > limit_ : !raised) continue;
-            if (kWinLoss) limit_ = i;
+            if (kIndependent ? !read.stopsNode || i > limit_ : !raised && !read.stopsNode) continue;
+            if (kIndependent) limit_ = i;
             for (int other = 0; other < kWorkers; ++other)
-                if (current_[other] > i) abandon_[other].store(true, std::memory_order_relaxed);
+                if (reading_[other] > i) abandon_[other].store(true, std::memory_order_relaxed);
         }
     }
 
-    Read root_;
+    Read root_;  // gathers the results; reads nothing itself
     const std::atomic<bool>* stop_;
-    const int32_t rootValue_;  // the root's value before its first move
-    std::array<int, 64> squares_{};
-    int count_ = 0;
+    std::array<Level, kMaxLevels> levels_;  // the first line's nodes, the root first
+    int levelCount_ = 0;
 
     std::mutex mutex_;  // guards everything below but the readers' own work
-    std::condition_variable readDone_;
-    std::array<typename Read::RootMoveRead, 64> reads_{};
-    std::array<bool, 64> done_{};
-    int floor_ = 0;  // the moves the threads may read: floor_ to limit_
-    int limit_;
-    std::array<int, kWorkers> current_{-1, -1};
+    std::condition_variable changed_;
+    int current_ = 0;  // the level whose moves the threads read: floor_ to limit_
+    int floor_ = 0;
+    int limit_ = 0;
+    bool finished_ = false;
+    std::array<int, kWorkers> reading_{-1, -1};
     std::array<std::atomic<bool>, kWorkers> abandon_{};
     std::array<std::optional<Read>, kWorkers> readers_;
 };
 
 }  // namespace
 
+bool SplitMidgameSearch(GameState& s, const std::atomic<bool>* stop) {
+    return LineSplit<MidgameSearch>(s, stop).Run(s);
+}
+
 bool SplitExactRead(GameState& s, const std::atomic<bool>* stop) {
-    return RootSplit<false>(s, stop).Run(s);
+    return LineSplit<EndgameRead<false>>(s, stop).Run(s);
 }
 
 bool SplitWinLossRead(GameState& s, const std::atomic<bool>* stop) {
-    return RootSplit<true>(s, stop).Run(s);
+    return LineSplit<EndgameRead<true>>(s, stop).Run(s);
 }
 
 KUROBI_ISA_END

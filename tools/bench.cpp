@@ -82,7 +82,7 @@ std::string Row(const std::string& search, const char* engine, const Tally& t, b
 void CompareEngines(std::ostream& out, const std::string& search,
                     const std::vector<PositionLine>& lines, int repeats, bool split = false) {
     const Tally table = RunTurns(lines, {.engine = SearchEngine::TableBased}, repeats);
-    const Tally fast = RunTurns(lines, {.splitReads = false}, repeats);
+    const Tally fast = RunTurns(lines, {.splitSearches = false}, repeats);
     const auto speedUp = [&](const Tally& t, bool wall) {
         std::string text =
             Format("  %5.1fx", NodesPerSecond(t, wall) / NodesPerSecond(table, wall));
@@ -91,7 +91,7 @@ void CompareEngines(std::ostream& out, const std::string& search,
     out << Row(search, "table-based", table, false) << '\n';
     out << Row("", "bitboard", fast, false) << speedUp(fast, false) << '\n';
     if (!split) return;
-    const Tally both = RunTurns(lines, {.splitReads = true}, repeats);
+    const Tally both = RunTurns(lines, {.splitSearches = true}, repeats);
     out << Row("", "table-based", table, true) << '\n';
     out << Row("", "bitboard x2", both, true) << speedUp(both, true) << '\n';
 }
@@ -141,8 +141,8 @@ int RunBench(std::ostream& out) {
 
     out << Format("%-26s %9s  %-12s %12s %13s %9s  %s\n", "search", "positions", "engine", "nodes",
                   "seconds", "nodes/s", "speed-up");
-    CompareEngines(out, "midgame, level 6", midgame, 3);
-    CompareEngines(out, "midgame, level 11", AtLevel(deepMidgame, 11), 1);
+    CompareEngines(out, "midgame, level 6", midgame, 3, true);
+    CompareEngines(out, "midgame, level 11", AtLevel(deepMidgame, 11), 1, true);
     CompareEngines(out, "win-loss read, level 9", AtLevel(winLoss, kWinLossLevel), 3, true);
     CompareEngines(out, "exact read, level 11", AtLevel(exact, 11), 3, true);
     out << "Each turn's time is the best of three runs (the level-11 midgame: one run).\n"

@@ -114,7 +114,7 @@ void Compare(const Case& c, std::mt19937& rng, int64_t nodeBudget, Tally& tally)
     const std::unique_ptr<GameState> start = SetUp(c, rng);
     const std::string label = Describe(c);
     auto one = std::make_unique<GameState>(*start);
-    const ComputerChoice oneChoice = ChooseComputerMove(*one, ThinkOptions{.splitReads = false});
+    const ComputerChoice oneChoice = ChooseComputerMove(*one, ThinkOptions{.splitSearches = false});
     const bool tooBig = oneChoice.nodes > nodeBudget;
     auto table = std::make_unique<GameState>(*start);
     const ComputerChoice tableChoice =
@@ -122,12 +122,12 @@ void Compare(const Case& c, std::mt19937& rng, int64_t nodeBudget, Tally& tally)
                : ChooseComputerMove(*table, ThinkOptions{.engine = SearchEngine::TableBased});
     const GameState& reference = tooBig ? *one : *table;
     AtEveryCpuLevel([&](CpuLevel level) {
-        for (const bool splitReads : {false, true}) {
+        for (const bool splitSearches : {false, true}) {
             auto fast = std::make_unique<GameState>(*start);
             const ComputerChoice choice =
-                ChooseComputerMove(*fast, ThinkOptions{.splitReads = splitReads});
+                ChooseComputerMove(*fast, ThinkOptions{.splitSearches = splitSearches});
             ExpectSameOutcome(tableChoice, reference, choice, *fast,
-                              label + AtLevel(level) + (splitReads ? " (split)" : ""));
+                              label + AtLevel(level) + (splitSearches ? " (split)" : ""));
         }
     });
     if (tooBig) {

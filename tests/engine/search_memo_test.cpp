@@ -87,12 +87,12 @@ TEST(SearchMemos, SearchesInEveryListOrderAndWithoutATableMatchTheTableBasedOnes
             AtEveryCpuLevel([&](CpuLevel level) {
                 for (const bool split : {false, true}) {
                     auto fast = std::make_unique<GameState>(*listed);
-                    ExpectSameChoice(reference, ChooseComputerMove(*fast, {.splitReads = split}),
+                    ExpectSameChoice(reference, ChooseComputerMove(*fast, {.splitSearches = split}),
                                      label + AtLevel(level));
                 }
                 const EveryTableLent held;
                 auto bare = std::make_unique<GameState>(*listed);
-                ExpectSameChoice(reference, ChooseComputerMove(*bare, {.splitReads = false}),
+                ExpectSameChoice(reference, ChooseComputerMove(*bare, {.splitSearches = false}),
                                  label + AtLevel(level) + " without a table");
             });
         }
@@ -109,13 +109,13 @@ TEST(SearchMemos, ATableForgetsWhenItsStampsComeRound) {
         }
     };
     cycleUntilTheStampsComeRound();
-    ChooseComputerMove(*Reordered(*start, 1), {.splitReads = false});  // stamp 2
+    ChooseComputerMove(*Reordered(*start, 1), {.splitSearches = false});  // stamp 2
     cycleUntilTheStampsComeRound();
     const std::unique_ptr<GameState> again = Reordered(*start, 2);  // stamp 2 once more
     auto table = std::make_unique<GameState>(*again);
     const ComputerChoice reference =
         ChooseComputerMove(*table, {.engine = SearchEngine::TableBased});
-    ExpectSameChoice(reference, ChooseComputerMove(*again, {.splitReads = false}),
+    ExpectSameChoice(reference, ChooseComputerMove(*again, {.splitSearches = false}),
                      "after the stamps came round");
 }
 

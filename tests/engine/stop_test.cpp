@@ -44,6 +44,7 @@ struct Long {
 // Each would read for minutes or more if nothing stopped it.
 constexpr Long kLongTurns[] = {
     {20, 60, SearchKind::Midgame, false},
+    {20, 60, SearchKind::Midgame, true},
     {42, 42, SearchKind::WinLoss, false},
     {42, 42, SearchKind::WinLoss, true},
     {42, 40, SearchKind::Exact, false},
@@ -55,7 +56,7 @@ TEST(StopRequest, AlreadySetEndsEverySearchAtOnce) {
     for (const Long& turn : kLongTurns) {
         auto s = LongTurn(9, turn.discs, turn.endgameStart);
         const ComputerChoice c =
-            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitReads = turn.split});
+            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitSearches = turn.split});
         EXPECT_TRUE(c.stopped);
         EXPECT_EQ(c.kind, turn.kind);
     }
@@ -70,7 +71,7 @@ TEST(StopRequest, SetWhileSearchingEndsTheSearch) {
             stop.store(true);
         });
         const ComputerChoice c =
-            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitReads = turn.split});
+            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitSearches = turn.split});
         closer.join();
         EXPECT_TRUE(c.stopped);
         EXPECT_EQ(c.kind, turn.kind);

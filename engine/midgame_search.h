@@ -1,0 +1,242 @@
+#pragma once
+// The midgame search on bitboards. Its cut tests compare a value with the running values of the
+// ancestors on the line, as the table-based search does; those values live in registers here,
+// each node handed the bounds its ancestors set. A node's slot holds its sentinel whenever no
+// node of its ply is being read, so only the root's slot is read or written.
+
+#include <algorithm>
+#include <atomic>
+#include <climits>
+
+#include "core/game_state.h"
+#include "engine/bitboard_evaluation.h"
+#include "engine/isa.h"
+#include "engine/leaf_values_memo.h"
+#include "engine/search_frame.h"
+
+namespace kurobi {
+KUROBI_ISA_BEGIN
+
+class MidgameSearch {
+  public:
+    // A root move's search depends on the moves searched before it only through the root's
+    // running value.
+    static constexpr bool kRootMovesIndependent = false;
+
+    MidgameSearch(const GameState& s, const std::atomic<bool>* stop,
+                  const std::atomic<bool>* abandon = nullptr)
+        : frame_(s, stop, abandon), evaluation_(s), depth_(s.SearchDepth) {}
+
+    SearchFrame& frame() { return frame_; }
+
+    // The whole search from the root; false when stopped.
+    bool Run(GameState& s) {
+        if (frame_.Poll()) return false;
+        Node<true>(1, frame_.rootCpu(), frame_.rootPlayer(), frame_.rootMoves(), kRootBounds);
+        if (frame_.stopped()) return false;
+        FinishRoot(s);
+        return true;
+    }
+
+    LineNode Root() const {
+        return {1, frame_.rootCpu(), frame_.rootPlayer(), 0, frame_.rootMoves()};
+    }
+
+    // Move `square` of a node on the first line searched on its own.
+    MoveRead ReadMove(const LineNode& node, int square, int32_t from) {
+        frame_.setNodes(0);
+        if (node.ply == 1) frame_.setRootMove(square);
+        frame_.CountNode();
+        int32_t best = from;
+        const Bounds b = LineBounds(node.ply);
+        const bool stops = node.ply & 1
+                               ? TryMove<true>(node.ply, square, node.own, node.opp, b, best)
+                               : TryMove<false>(node.ply, square, node.own, node.opp, b, best);
+        return {frame_.nodes(), from, best, stops};
+    }
+
+    // The first move of a node on the first line, from the search of the node it leads to: that
+    // node's value and nodes.
+    MoveRead FoldLineChild(const LineNode& node, int32_t from, int32_t value, uint32_t nodes) {
+        int32_t best = from;
+        const Result r{value, From::Node};
+        const Bounds b = LineBounds(node.ply);
+        const bool stops =
+            node.ply & 1 ? Fold<true>(node.ply, best, r, b) : Fold<false>(node.ply, best, r, b);
+        return {nodes + 1, from, best, stops};
+    }
+
+    // The node that `square` of `node` leads to, when Child searches it as a node with two moves
+    // or more, deep enough to be worth sharing out between threads.
+    bool LineChild(const LineNode& node, int square, LineNode& child) const {
+        const Bitboard flips = Flips(square, node.own, node.opp);
+        child = {node.ply + 1, node.opp ^ flips, node.own | flips | SquareBit(square), 0, 0};
+        if (depth_ - child.ply < kLineDepth) return false;
+        child.moves = LegalMoves(child.own, child.opp) & frame_.listSquares();
+        return DiscCount(child.moves) >= 2;
+    }
+
+    // The root's exit after its moves were folded in: its value folded into slot 0, then the
+    // state as the table-based search leaves it.
+    void FinishRoot(GameState& s) {
+        frame_.Fold(1, frame_.value(1));
+        frame_.WriteBack(s);
+    }
+
+  private:
+    // Where a value comes from: a node's exit, the fold after a pass, or a leaf. The three
+    // differ in when the cut test runs and in how far up it looks.
+    enum class From : uint8_t { Node, Pass, Leaf };
+    struct Result {
+        int32_t value;
+        From from;
+    };
+
+    // What the ancestors' running values allow: the greatest value of a computer node above,
+    // the same without the root (a leaf's test leaves the root out), the least of a player node.
+    struct Bounds {
+        int32_t low;
+        int32_t lowBelowRoot;
+        int32_t high;
+    };
+    static constexpr Bounds kRootBounds{INT32_MIN, INT32_MIN, INT32_MAX};
+
+    // The bounds of the node at ply p of the first line, its ancestors at their sentinels.
+    static Bounds LineBounds(int p) {
+        Bounds b = kRootBounds;
+        for (int q = 1; q < p; ++q)
+            b = q & 1 ? ChildBounds<true>(q, b, SentinelForPly(q))
+                      : ChildBounds<false>(q, b, SentinelForPly(q));
+        return b;
+    }
+
+    // The plies a node of the first line must have below it to be shared out between threads;
+    // at least 2, so that it is searched as a node and not as the parent of leaves.
+    static constexpr int kLineDepth = 4;
+
+    // The bounds of a child of the node at ply p (the computer's if kCpu) with value `best`.
+    template <bool kCpu>
+    static Bounds ChildBounds(int p, Bounds b, int32_t best) {
+        if constexpr (kCpu) {
+            return {std::max(b.low, best), p == 1 ? b.lowBelowRoot : std::max(b.lowBelowRoot, best),
+                    b.high};
+        } else {
+            return {b.low, b.lowBelowRoot, std::min(b.high, best)};
+        }
+    }
+
+    // Folds a child's result into the running value `best` of its parent at ply p; returns
+    // whether the parent must try no further moves. The fold after a pass tests for a cut even
+    // when the parent keeps its value.
+    template <bool kCpu>
+    bool Fold(int p, int32_t& best, Result r, Bounds b) {
+        const bool changed = kCpu ? r.value > best : r.value < best;
+        if (changed) {
+            best = r.value;
+            if (p == 1) frame_.RecordRootMove();
+        } else if (r.from != From::Pass) {
+            return false;
+        }
+        if constexpr (kCpu) {
+            return r.value >= b.high;
+        } else {
+            return r.value <= (r.from == From::Leaf ? b.lowBelowRoot : b.low);
+        }
+    }
+
+    // The node at ply p, where `own` is to move (the computer if kCpu) and has `moves`.
+    template <bool kCpu>
+    Result Node(int p, Bitboard own, Bitboard opp, Bitboard moves, Bounds b) {
+        if (p + 1 >= depth_ && p != 1) return LeafParent<kCpu>(p, own, opp, moves, b);
+        int32_t best = p == 1 ? frame_.value(1) : SentinelForPly(p);
+        frame_.ForEachInListOrder(moves, [&](int square) {
+            if (p == 1) frame_.setRootMove(square);
+            frame_.CountNode();
+            return TryMove<kCpu>(p, square, own, opp, b, best) || frame_.stopped();
+        });
+        if (p == 1) frame_.value(1) = best;
+        return {best, From::Node};
+    }
+
+    // Plays `square` for the side to move at ply p (the computer if kCpu), searches the child
+    // and folds it into `best`; returns whether the node must try no further moves.
+    template <bool kCpu>
+    bool TryMove(int p, int square, Bitboard own, Bitboard opp, Bounds b, int32_t& best) {
+        const Bitboard flips = Flips(square, own, opp);
+        const Result r = Child<!kCpu>(p + 1, opp ^ flips, own | flips | SquareBit(square),
+                                      ChildBounds<kCpu>(p, b, best));
+        return Fold<kCpu>(p, best, r, b);
+    }
+
+    // A node below the root whose children are all leaves. Fold's rules for a leaf come down to
+    // keeping the better value and cutting when a new value reaches the bound, so the value is
+    // kept without a branch and only the cut, which ends the loop, needs one. The leaf values
+    // already met at the node in this search are replayed first.
+    template <bool kCpu>
+    Result LeafParent(int p, Bitboard own, Bitboard opp, Bitboard moves, Bounds b) {
+        int32_t best = SentinelForPly(p);
+        const int32_t bound = kCpu ? b.high : b.lowBelowRoot;
+        const auto cutBy = [&](int32_t v) {
+            const bool changed = kCpu ? v > best : v < best;
+            best = changed ? v : best;
+            return changed & (kCpu ? v >= bound : v <= bound);
+        };
+        LeafValues& known = leafValues_.For<kCpu>(own, opp);
+        int tried = 0;
+        while (tried < known.count) {
+            if (cutBy(known.values[tried++])) {
+                frame_.CountNodes(tried);
+                return {best, From::Node};
+            }
+        }
+        frame_.CountNodes(tried);
+        if (known.complete) return {best, From::Node};
+        bool cut = false;
+        frame_.ForEachInListOrder(
+            moves,
+            [&](int square) {
+                frame_.CountNode();
+                const Bitboard flips = Flips(square, own, opp);
+                const int32_t v = Leaf<!kCpu>(opp ^ flips, own | flips | SquareBit(square)).value;
+                if (known.count < LeafValues::kCapacity) known.values[known.count++] = v;
+                cut = cutBy(v);
+                return cut || frame_.stopped();
+            },
+            tried);
+        known.complete = !cut && !frame_.stopped() && DiscCount(moves) <= LeafValues::kCapacity;
+        return {best, From::Node};
+    }
+
+    // The position at ply p after a move, `own` to move (the computer if kCpu).
+    template <bool kCpu>
+    Result Child(int p, Bitboard own, Bitboard opp, Bounds b) {
+        if (p >= depth_) return Leaf<kCpu>(own, opp);
+        const Bitboard list = frame_.listSquares();
+        const Bitboard moves = LegalMoves(own, opp) & list;
+        if (moves != 0) return Node<kCpu>(p, own, opp, moves, b);
+        const Bitboard replies = LegalMoves(opp, own) & list;
+        if (replies == 0) return Leaf<kCpu>(own, opp);
+        // A pass: the other side moves again one ply on. Its node's own cut signal would stop
+        // the loop of this ply, which has none.
+        const Result r =
+            Node<!kCpu>(p + 1, opp, own, replies, ChildBounds<kCpu>(p, b, SentinelForPly(p)));
+        int32_t value = SentinelForPly(p);
+        if (kCpu ? r.value > value : r.value < value) value = r.value;
+        return {value, From::Pass};
+    }
+
+    template <bool kCpu>
+    Result Leaf(Bitboard own, Bitboard opp) const {
+        const Bitboard list = frame_.listSquares();
+        return {kCpu ? evaluation_.Evaluate(own, opp, list) : evaluation_.Evaluate(opp, own, list),
+                From::Leaf};
+    }
+
+    SearchFrame frame_;
+    LeafValuesMemo leafValues_;
+    const BitboardEvaluation evaluation_;
+    const int depth_;
+};
+
+KUROBI_ISA_END
+}  // namespace kurobi
