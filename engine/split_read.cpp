@@ -5,10 +5,9 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
-#include <system_error>
-#include <thread>
 
 #include "engine/endgame_read.h"
+#include "engine/helper_thread.h"
 #include "engine/midgame_search.h"
 
 namespace kurobi {
@@ -52,14 +51,11 @@ class LineSplit {
 
     bool Run(GameState& s) {
         if (root_.frame().Poll()) return false;
-        std::thread helper;
-        try {
-            helper = std::thread([this] { Work(1); });
-        } catch (const std::system_error&) {
-            // Without a second thread the first one reads every move itself.
-        }
+        // Without the helper the caller reads every move itself.
+        const bool helped = RunOnHelperThread(
+            [](void* split) { static_cast<LineSplit*>(split)->Work(1); }, this);
         Work(0);
-        if (helper.joinable()) helper.join();
+        if (helped) WaitForHelperThread();
         if (!finished_) return false;
         // The root's loop once more, on its frame: the node count, its value and best move.
         SearchFrame& frame = root_.frame();
