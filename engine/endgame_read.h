@@ -53,15 +53,12 @@ class EndgameRead {
 
     // Move `square` of a node on the first line read on its own.
     MoveRead ReadMove(const LineNode& node, int square, int32_t from) {
-        frame_.setNodes(0);
-        if (node.ply == 1) frame_.setRootMove(square);
-        frame_.CountNode();
+        frame_.StartMoveRead(node.ply, square);
         int32_t best = from;
-        const Bounds b = LineBounds(node.ply);
-        const bool stops =
-            node.ply & 1
-                ? TryMove<true>(node.ply, square, node.own, node.opp, node.empties, b, best)
-                : TryMove<false>(node.ply, square, node.own, node.opp, node.empties, b, best);
+        const bool stops = AtLineSide(node.ply, [&](auto cpu) {
+            return TryMove<cpu()>(node.ply, square, node.own, node.opp, node.empties,
+                                  LineBounds(node.ply), best);
+        });
         return {frame_.nodes(), from, best, stops};
     }
 
@@ -69,19 +66,16 @@ class EndgameRead {
     // node's value and nodes.
     MoveRead FoldLineChild(const LineNode& node, int32_t from, int32_t value, uint32_t nodes) {
         int32_t best = from;
-        const Result r{value, From::Node};
-        const Bounds b = LineBounds(node.ply);
-        const bool stops =
-            node.ply & 1 ? Fold<true>(node.ply, best, r, b) : Fold<false>(node.ply, best, r, b);
+        const bool stops = AtLineSide(node.ply, [&](auto cpu) {
+            return Fold<cpu()>(node.ply, best, {value, From::Node}, LineBounds(node.ply));
+        });
         return {nodes + 1, from, best, stops};
     }
 
     // The node that `square` of `node` leads to, when Child reads it as a node with two moves
     // or more and enough open squares to be worth sharing out between threads.
     bool LineChild(const LineNode& node, int square, LineNode& child) const {
-        const Bitboard flips = Flips(square, node.own, node.opp);
-        child = {node.ply + 1, node.opp ^ flips, node.own | flips | SquareBit(square),
-                 node.empties - 1, 0};
+        child = PlayOnLine(node, square);
         const Bitboard open = ~(child.own | child.opp) & frame_.listSquares();
         if (child.empties == 0 || child.ply >= kPlies - 1 ||
             DiscCount(open) < std::max(kFewSquares + 1, kLineSquares))
@@ -121,8 +115,7 @@ class EndgameRead {
     static Bounds LineBounds(int k) {
         Bounds b = kRootBounds;
         for (int p = 1; p < k; ++p)
-            b = p & 1 ? ChildBounds<true>(b, SentinelForPly(p))
-                      : ChildBounds<false>(b, SentinelForPly(p));
+            b = AtLineSide(p, [&](auto cpu) { return ChildBounds<cpu()>(b, SentinelForPly(p)); });
         return b;
     }
 

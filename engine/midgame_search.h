@@ -44,14 +44,11 @@ class MidgameSearch {
 
     // Move `square` of a node on the first line searched on its own.
     MoveRead ReadMove(const LineNode& node, int square, int32_t from) {
-        frame_.setNodes(0);
-        if (node.ply == 1) frame_.setRootMove(square);
-        frame_.CountNode();
+        frame_.StartMoveRead(node.ply, square);
         int32_t best = from;
-        const Bounds b = LineBounds(node.ply);
-        const bool stops = node.ply & 1
-                               ? TryMove<true>(node.ply, square, node.own, node.opp, b, best)
-                               : TryMove<false>(node.ply, square, node.own, node.opp, b, best);
+        const bool stops = AtLineSide(node.ply, [&](auto cpu) {
+            return TryMove<cpu()>(node.ply, square, node.own, node.opp, LineBounds(node.ply), best);
+        });
         return {frame_.nodes(), from, best, stops};
     }
 
@@ -59,18 +56,16 @@ class MidgameSearch {
     // node's value and nodes.
     MoveRead FoldLineChild(const LineNode& node, int32_t from, int32_t value, uint32_t nodes) {
         int32_t best = from;
-        const Result r{value, From::Node};
-        const Bounds b = LineBounds(node.ply);
-        const bool stops =
-            node.ply & 1 ? Fold<true>(node.ply, best, r, b) : Fold<false>(node.ply, best, r, b);
+        const bool stops = AtLineSide(node.ply, [&](auto cpu) {
+            return Fold<cpu()>(node.ply, best, {value, From::Node}, LineBounds(node.ply));
+        });
         return {nodes + 1, from, best, stops};
     }
 
     // The node that `square` of `node` leads to, when Child searches it as a node with two moves
     // or more, deep enough to be worth sharing out between threads.
     bool LineChild(const LineNode& node, int square, LineNode& child) const {
-        const Bitboard flips = Flips(square, node.own, node.opp);
-        child = {node.ply + 1, node.opp ^ flips, node.own | flips | SquareBit(square), 0, 0};
+        child = PlayOnLine(node, square);
         if (depth_ - child.ply < kLineDepth) return false;
         child.moves = LegalMoves(child.own, child.opp) & frame_.listSquares();
         return DiscCount(child.moves) >= 2;
@@ -105,8 +100,9 @@ class MidgameSearch {
     static Bounds LineBounds(int p) {
         Bounds b = kRootBounds;
         for (int q = 1; q < p; ++q)
-            b = q & 1 ? ChildBounds<true>(q, b, SentinelForPly(q))
-                      : ChildBounds<false>(q, b, SentinelForPly(q));
+            b = AtLineSide(q, [&](auto cpu) {
+                return ChildBounds<cpu()>(q, b, SentinelForPly(q));
+            });
         return b;
     }
 

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <bit>
 #include <cstdint>
+#include <type_traits>
 
 #include "core/game_state.h"
 #include "engine/bitboard.h"
@@ -29,6 +30,20 @@ struct LineNode {
     int empties;
     Bitboard moves;
 };
+
+// The node that `square` of a node on the first line leads to, its moves not found yet.
+inline LineNode PlayOnLine(const LineNode& node, int square) {
+    const Bitboard flips = Flips(square, node.own, node.opp);
+    return {node.ply + 1, node.opp ^ flips, node.own | flips | SquareBit(square), node.empties - 1,
+            0};
+}
+
+// f(std::true_type{}) when the computer moves at `ply` of the first line, which has no passes
+// (an odd ply), else f(std::false_type{}).
+template <class F>
+decltype(auto) AtLineSide(int ply, F&& f) {
+    return ply & 1 ? f(std::true_type{}) : f(std::false_type{});
+}
 
 // One move of such a node read on its own, with the node's running value at `from`: its nodes
 // (the move itself included), the node's value after it, and whether the node tries no further
@@ -95,6 +110,13 @@ class SearchFrame {
     void setNodes(uint32_t nodes) { nodes_ = nodes; }
 
     int32_t& value(int ply) { return value_[ply]; }
+
+    // Starts the read of move `square` alone, at ply `ply`: the count from 0, with the move.
+    void StartMoveRead(int ply, int square) {
+        nodes_ = 0;
+        if (ply == 1) rootMove_ = square;
+        CountNode();
+    }
 
     // The root move being read: a fold that raises the root records it as the best.
     void setRootMove(int square) { rootMove_ = square; }
