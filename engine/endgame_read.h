@@ -18,6 +18,7 @@
 #include <cstdint>
 
 #include "core/game_state.h"
+#include "engine/first_line_reads.h"
 #include "engine/isa.h"
 #include "engine/search_frame.h"
 #include "engine/subtree_memo.h"
@@ -26,7 +27,7 @@ namespace kurobi {
 KUROBI_ISA_BEGIN
 
 template <bool kWinLoss>
-class EndgameRead {
+class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
   public:
     EndgameRead(const GameState& s, const std::atomic<bool>* stop,
                 const std::atomic<bool>* abandon = nullptr)
@@ -51,27 +52,6 @@ class EndgameRead {
         return {1, frame_.rootCpu(), frame_.rootPlayer(), empties_, frame_.rootMoves()};
     }
 
-    // Move `square` of a node on the first line read on its own.
-    MoveRead ReadMove(const LineNode& node, int square, int32_t from) {
-        frame_.StartMoveRead(node.ply, square);
-        int32_t best = from;
-        const bool stops = AtLineSide(node.ply, [&](auto cpu) {
-            return TryMove<cpu()>(node.ply, square, node.own, node.opp, node.empties,
-                                  LineBounds(node.ply), best);
-        });
-        return {frame_.nodes(), from, best, stops};
-    }
-
-    // The first move of a node on the first line, from the read of the node it leads to: that
-    // node's value and nodes.
-    MoveRead FoldLineChild(const LineNode& node, int32_t from, int32_t value, uint32_t nodes) {
-        int32_t best = from;
-        const bool stops = AtLineSide(node.ply, [&](auto cpu) {
-            return Fold<cpu()>(node.ply, best, {value, From::Node}, LineBounds(node.ply));
-        });
-        return {nodes + 1, from, best, stops};
-    }
-
     // The node that `square` of `node` leads to, when Child reads it as a node with two moves
     // or more and enough open squares to be worth sharing out between threads.
     bool LineChild(const LineNode& node, int square, LineNode& child) const {
@@ -93,6 +73,8 @@ class EndgameRead {
     }
 
   private:
+    friend class FirstLineReads<EndgameRead>;
+
     // How a child's value reached its parent: from a node's exit, through a pass, or as a
     // finished game. The three differ in their cut test.
     enum class From : uint8_t { Node, Pass, Finished };
@@ -111,20 +93,12 @@ class EndgameRead {
     };
     static constexpr Bounds kRootBounds{INT32_MIN, INT32_MAX, INT32_MAX};
 
-    // The bounds of the node at ply k of the first line, its ancestors at their sentinels.
-    static Bounds LineBounds(int k) {
-        Bounds b = kRootBounds;
-        for (int p = 1; p < k; ++p)
-            b = AtLineSide(p, [&](auto cpu) { return ChildBounds<cpu()>(b, SentinelForPly(p)); });
-        return b;
-    }
-
     // The fewest open squares below which a node of the first line is read on one thread.
     static constexpr int kLineSquares = 12;
 
     // The bounds of a child of a node (computer's if kCpu) whose running value is `best`.
     template <bool kCpu>
-    static Bounds ChildBounds(Bounds b, int32_t best) {
+    static Bounds ChildBounds(int /*k*/, Bounds b, int32_t best) {
         if constexpr (kCpu) {
             return {std::max(b.low, best), b.high, best};
         } else {
@@ -152,6 +126,12 @@ class EndgameRead {
         }
     }
 
+    // TryMove for a node of the first line.
+    template <bool kCpu>
+    bool TryLineMove(const LineNode& node, int square, Bounds b, int32_t& best) {
+        return TryMove<kCpu>(node.ply, square, node.own, node.opp, node.empties, b, best);
+    }
+
     // Plays `square` for the side to move at ply k (the computer if kCpu), reads the child and
     // folds it into `best`; returns whether the node must try no further moves.
     template <bool kCpu>
@@ -159,7 +139,7 @@ class EndgameRead {
                  int32_t& best) {
         const Bitboard flips = Flips(square, own, opp);
         const Result r = Child<!kCpu>(k + 1, opp ^ flips, own | flips | SquareBit(square),
-                                      empties - 1, ChildBounds<kCpu>(b, best));
+                                      empties - 1, ChildBounds<kCpu>(k, b, best));
         return Fold<kCpu>(k, best, r, b);
     }
 
@@ -228,7 +208,7 @@ class EndgameRead {
         if (replies == 0 || k + 2 > kPlies - 1) return Finished<kCpu>(own, opp);
         // A pass: the other side moves again one ply on.
         return Pass<kCpu>(Node<!kCpu>(k + 1, opp, own, replies, empties,
-                                      ChildBounds<kCpu>(b, SentinelForPly(k))));
+                                      ChildBounds<kCpu>(k, b, SentinelForPly(k))));
     }
 
     // The value of a pass ply (the computer's if kCpu) whose other side's node gave `r`. Its
@@ -287,7 +267,7 @@ class EndgameRead {
             if (FewSquaresNode<N, kCpu>(k, own, opp, open, empties, b, r)) return r;
             if (k + 2 > kPlies - 1) return Finished<kCpu>(own, opp);
             if (!FewSquaresNode<N, !kCpu>(k + 1, opp, own, open, empties,
-                                          ChildBounds<kCpu>(b, SentinelForPly(k)), r))
+                                          ChildBounds<kCpu>(k, b, SentinelForPly(k)), r))
                 return Finished<kCpu>(own, opp);
             return Pass<kCpu>(r);
         }
@@ -315,7 +295,7 @@ class EndgameRead {
                 empties - 1 == 0 || k + 1 >= kPlies - 1
                     ? Finished<!kCpu>(other, mover)
                     : FewSquaresChild<N - 1, !kCpu>(k + 1, other, mover, rest, empties - 1,
-                                                    ChildBounds<kCpu>(b, best));
+                                                    ChildBounds<kCpu>(k, b, best));
             if (Fold<kCpu>(k, best, child, b) || frame_.stopped()) break;
         }
         r = {best, From::Node};

@@ -10,6 +10,7 @@
 
 #include "core/game_state.h"
 #include "engine/bitboard_evaluation.h"
+#include "engine/first_line_reads.h"
 #include "engine/isa.h"
 #include "engine/leaf_values_memo.h"
 #include "engine/search_frame.h"
@@ -17,7 +18,7 @@
 namespace kurobi {
 KUROBI_ISA_BEGIN
 
-class MidgameSearch {
+class MidgameSearch : public FirstLineReads<MidgameSearch> {
   public:
     // A root move's search depends on the moves searched before it only through the root's
     // running value.
@@ -42,26 +43,6 @@ class MidgameSearch {
         return {1, frame_.rootCpu(), frame_.rootPlayer(), 0, frame_.rootMoves()};
     }
 
-    // Move `square` of a node on the first line searched on its own.
-    MoveRead ReadMove(const LineNode& node, int square, int32_t from) {
-        frame_.StartMoveRead(node.ply, square);
-        int32_t best = from;
-        const bool stops = AtLineSide(node.ply, [&](auto cpu) {
-            return TryMove<cpu()>(node.ply, square, node.own, node.opp, LineBounds(node.ply), best);
-        });
-        return {frame_.nodes(), from, best, stops};
-    }
-
-    // The first move of a node on the first line, from the search of the node it leads to: that
-    // node's value and nodes.
-    MoveRead FoldLineChild(const LineNode& node, int32_t from, int32_t value, uint32_t nodes) {
-        int32_t best = from;
-        const bool stops = AtLineSide(node.ply, [&](auto cpu) {
-            return Fold<cpu()>(node.ply, best, {value, From::Node}, LineBounds(node.ply));
-        });
-        return {nodes + 1, from, best, stops};
-    }
-
     // The node that `square` of `node` leads to, when Child searches it as a node with two moves
     // or more, deep enough to be worth sharing out between threads.
     bool LineChild(const LineNode& node, int square, LineNode& child) const {
@@ -79,6 +60,8 @@ class MidgameSearch {
     }
 
   private:
+    friend class FirstLineReads<MidgameSearch>;
+
     // Where a value comes from: a node's exit, the fold after a pass, or a leaf. The three
     // differ in when the cut test runs and in how far up it looks.
     enum class From : uint8_t { Node, Pass, Leaf };
@@ -95,16 +78,6 @@ class MidgameSearch {
         int32_t high;
     };
     static constexpr Bounds kRootBounds{INT32_MIN, INT32_MIN, INT32_MAX};
-
-    // The bounds of the node at ply p of the first line, its ancestors at their sentinels.
-    static Bounds LineBounds(int p) {
-        Bounds b = kRootBounds;
-        for (int q = 1; q < p; ++q)
-            b = AtLineSide(q, [&](auto cpu) {
-                return ChildBounds<cpu()>(q, b, SentinelForPly(q));
-            });
-        return b;
-    }
 
     // The plies a node of the first line must have below it to be shared out between threads;
     // at least 2, so that it is searched as a node and not as the parent of leaves.
@@ -152,6 +125,12 @@ class MidgameSearch {
         });
         if (p == 1) frame_.value(1) = best;
         return {best, From::Node};
+    }
+
+    // TryMove for a node of the first line.
+    template <bool kCpu>
+    bool TryLineMove(const LineNode& node, int square, Bounds b, int32_t& best) {
+        return TryMove<kCpu>(node.ply, square, node.own, node.opp, b, best);
     }
 
     // Plays `square` for the side to move at ply p (the computer if kCpu), searches the child
