@@ -57,13 +57,16 @@ class LineSplit {
         Work(0);
         if (helped) WaitForHelperThread();
         if (!finished_) return false;
-        // The root's loop once more, on its frame: the node count, its value and best move.
+        // The root's loop, on its frame: the node count, its value and best move.
+        int unread, best;
+        int32_t value;
+        uint32_t nodes;
+        Replay(levels_[0], unread, value, nodes, best);
         SearchFrame& frame = root_.frame();
-        const Level& root = levels_[0];
-        for (int i = 0; i < root.count && root.done[i]; ++i) {
-            frame.setNodes(frame.nodes() + root.reads[i].nodes);
-            frame.setRootMove(root.squares[i]);
-            if (frame.Fold(2, root.reads[i].value) && root.reads[i].stopsNode) break;
+        frame.setNodes(frame.nodes() + nodes);
+        if (best >= 0) {
+            frame.setRootMove(levels_[0].squares[best]);
+            frame.Fold(2, value);
         }
         root_.FinishRoot(s);
         return true;
@@ -79,7 +82,7 @@ class LineSplit {
         std::array<bool, 64> done{};
     };
 
-    bool Raises(const Level& level, int32_t running, int32_t value) const {
+    static bool Raises(const Level& level, int32_t running, int32_t value) {
         return level.node.ply & 1 ? value > running : value < running;
     }
 
@@ -90,10 +93,12 @@ class LineSplit {
     // The node's loop over the moves read, in list order, as one thread runs it. Returns
     // whether the loop ran to its end (stopped, or past its last move); otherwise `unread` is
     // the first move not read from the value the loop reaches. `value` and `nodes` are the
-    // node's.
-    bool Replay(const Level& level, int& unread, int32_t& value, uint32_t& nodes) const {
+    // node's, `best` the last move that raised its value (-1 for none).
+    bool Replay(const Level& level, int& unread, int32_t& value, uint32_t& nodes,
+                int& best) const {
         value = level.initial;
         nodes = 0;
+        best = -1;
         for (int i = 0; i < level.count; ++i) {
             const MoveRead& read = level.reads[i];
             if (!level.done[i] || read.from != StartOf(value)) {
@@ -102,7 +107,10 @@ class LineSplit {
             }
             nodes += read.nodes;
             const bool raised = Raises(level, value, read.value);
-            if (raised) value = read.value;
+            if (raised) {
+                value = read.value;
+                best = i;
+            }
             if (read.stopsNode && (raised || !kIndependent)) return true;
         }
         return true;
@@ -142,10 +150,10 @@ class LineSplit {
     // the root's loop, and they read on past it.
     void FinishLevel() {
         Level& level = levels_[current_];
-        int unread;
+        int unread, best;
         int32_t value;
         uint32_t nodes;
-        if (!Replay(level, unread, value, nodes)) {
+        if (!Replay(level, unread, value, nodes, best)) {
             floor_ = unread;
             limit_ = level.count - 1;
             for (int i = floor_; i < level.count; ++i)
