@@ -1,9 +1,10 @@
 #include "engine/helper_thread.h"
 
-#include <condition_variable>
 #include <mutex>
 #include <system_error>
 #include <thread>
+
+#include "engine/brief_spin.h"
 
 namespace kurobi {
 namespace {
@@ -24,13 +25,13 @@ class HelperThread {
         held_ = true;
         task_ = task;
         arg_ = arg;
-        wake_.notify_one();
+        wake_.NotifyAll();
         return true;
     }
 
     void Wait() {
         std::unique_lock lock(mutex_);
-        done_.wait(lock, [this] { return task_ == nullptr; });
+        done_.Wait(lock, [this] { return task_ == nullptr; });
         held_ = false;
     }
 
@@ -38,20 +39,20 @@ class HelperThread {
     [[noreturn]] void Loop() {
         std::unique_lock lock(mutex_);
         for (;;) {
-            wake_.wait(lock, [this] { return task_ != nullptr; });
+            wake_.Wait(lock, [this] { return task_ != nullptr; });
             void (*const task)(void*) = task_;
             void* const arg = arg_;
             lock.unlock();
             task(arg);
             lock.lock();
             task_ = nullptr;
-            done_.notify_all();
+            done_.NotifyAll();
         }
     }
 
     std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable done_;
+    BriefSpinCondition wake_;
+    BriefSpinCondition done_;
     bool started_ = false;
     bool held_ = false;
     void (*task_)(void*) = nullptr;

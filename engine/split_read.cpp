@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <condition_variable>
 #include <mutex>
 #include <optional>
 
+#include "engine/brief_spin.h"
 #include "engine/endgame_read.h"
 #include "engine/helper_thread.h"
 #include "engine/midgame_search.h"
@@ -179,7 +179,7 @@ class LineSplit {
         std::unique_lock lock(mutex_);
         for (;;) {
             if (finished_ || StopRequested()) {
-                changed_.notify_all();
+                changed_.NotifyAll();
                 return;
             }
             int32_t from = 0;
@@ -187,10 +187,10 @@ class LineSplit {
             if (i < 0) {
                 // What the other thread finds may leave a move to read.
                 if (reading_[1 - w] >= 0) {
-                    changed_.wait(lock);
+                    changed_.WaitForChange(lock);
                 } else {
                     FinishLevel();
-                    changed_.notify_all();
+                    changed_.NotifyAll();
                 }
                 continue;
             }
@@ -203,7 +203,7 @@ class LineSplit {
             reader.frame().Resume();
             lock.lock();
             reading_[w] = -1;
-            changed_.notify_all();
+            changed_.NotifyAll();
             if (dropped) continue;
             level.reads[i] = read;
             level.done[i] = true;
@@ -224,7 +224,7 @@ class LineSplit {
     int levelCount_ = 0;
 
     std::mutex mutex_;  // guards everything below but the readers' own work
-    std::condition_variable changed_;
+    BriefSpinCondition changed_;
     int current_ = 0;  // the level whose moves the threads read: floor_ to limit_
     int floor_ = 0;
     int limit_ = 0;
