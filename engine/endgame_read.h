@@ -94,7 +94,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     static constexpr Bounds kRootBounds{INT32_MIN, INT32_MAX, INT32_MAX};
 
     // The fewest open squares below which a node of the first line is read on one thread.
-    static constexpr int kLineSquares = 12;
+    static constexpr int kLineSquares = 10;
 
     // The bounds of a child of a node (computer's if kCpu) whose running value is `best`.
     template <bool kCpu>

@@ -5,7 +5,7 @@
 // root either, and the threads have to read on past that win.
 //
 // The exact read and the midgame search share the moves of every node on their first line that
-// is large enough: the deep ones below 12 open squares or 4 plies only meet it from deeper
+// is large enough, down to 10 open squares or 4 plies to go; the deep ones come only from deeper
 // positions than the random turns of the other tests.
 
 #include <gtest/gtest.h>
