@@ -31,8 +31,10 @@ class BriefSpinCondition {
         lock.unlock();
         const auto changed = [&] { return changes_.load(std::memory_order_acquire) != seen; };
         const auto end = std::chrono::steady_clock::now() + kSpin;
-        while (!changed() && std::chrono::steady_clock::now() < end)
+        while (!changed() && std::chrono::steady_clock::now() < end) {
             for (int i = 0; i < 64 && !changed(); ++i) Pause();
+            std::this_thread::yield();
+        }
         lock.lock();
         condition_.wait(lock, changed);
     }
