@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "core/rules.h"
 #include "engine/fast_search.h"
@@ -80,6 +81,11 @@ bool RunExactRead(GameState& s, const ThinkOptions& options) {
 }
 
 }  // namespace
+
+bool HasSeveralProcessors() {
+    static const bool several = std::thread::hardware_concurrency() > 1;
+    return several;
+}
 
 TickSource& SteadyTicks() {
     static SteadyTickSource ticks;

@@ -31,13 +31,17 @@ struct ComputerChoice {
 // table-based one is the reference the bitboard one is checked against.
 enum class SearchEngine { Bitboard, TableBased };
 
+// Whether the machine has more than one processor. On one, a search shared out between two
+// threads only reads its wasted moves on the same processor.
+bool HasSeveralProcessors();
+
 struct ThinkOptions {
     SearchEngine engine = SearchEngine::Bitboard;
     // Set from another thread to end a bitboard search within a few thousand nodes. The
     // table-based searches look at it only before they start.
     const std::atomic<bool>* stop = nullptr;
     // The bitboard searches share their moves out between two threads.
-    bool splitSearches = true;
+    bool splitSearches = HasSeveralProcessors();
 };
 
 // A millisecond tick counter; the think time is measured on it.
