@@ -40,7 +40,8 @@ struct ThinkOptions {
     // Set from another thread to end a bitboard search within a few thousand nodes. The
     // table-based searches look at it only before they start.
     const std::atomic<bool>* stop = nullptr;
-    // The bitboard searches share their moves out between two threads.
+    // The bitboard searches share their moves out between two threads; by default only where
+    // the machine has a second processor for the second thread.
     bool splitSearches = HasSeveralProcessors();
 };
 
