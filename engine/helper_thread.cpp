@@ -31,6 +31,7 @@ class HelperThread {
 
     void Wait() {
         std::unique_lock lock(mutex_);
+        if (!taken_) task_ = nullptr;
         done_.Wait(lock, [this] { return task_ == nullptr; });
         held_ = false;
     }
@@ -42,10 +43,12 @@ class HelperThread {
             wake_.Wait(lock, [this] { return task_ != nullptr; });
             void (*const task)(void*) = task_;
             void* const arg = arg_;
+            taken_ = true;
             lock.unlock();
             task(arg);
             lock.lock();
             task_ = nullptr;
+            taken_ = false;
             done_.NotifyAll();
         }
     }
@@ -55,6 +58,7 @@ class HelperThread {
     BriefSpinCondition done_;
     bool started_ = false;
     bool held_ = false;
+    bool taken_ = false;  // the helper has started the task
     void (*task_)(void*) = nullptr;
     void* arg_ = nullptr;
 };

@@ -9,8 +9,9 @@ namespace kurobi {
 // another search holds the helper or no thread could be started.
 bool RunOnHelperThread(void (*task)(void*), void* arg);
 
-// Waits until the task the last successful RunOnHelperThread handed over has returned, and
-// frees the helper for the next search.
+// Frees the helper for the next search once the task the last successful RunOnHelperThread
+// handed over has returned; a task the helper has not started by then is taken back, never to
+// run. A helper that is slow to wake so never holds up a search that finished without it.
 void WaitForHelperThread();
 
 }  // namespace kurobi
