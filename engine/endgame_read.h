@@ -291,6 +291,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
         }
     }
 
+    // FewSquaresMoves with every call below it inlined.
     template <int N, bool kCpu>
     [[gnu::flatten]] bool FlatFewSquaresNode(int k, Bitboard own, Bitboard opp,
                                              const Squares<N>& open, int empties, Bounds b,
