@@ -148,7 +148,14 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     template <bool kCpu>
     Result Node(int k, Bitboard own, Bitboard opp, Bitboard moves, int empties, Bounds b) {
         int32_t best = k == 1 ? frame_.value(1) : SentinelForPly(k);
+        Bitboard rest = moves;
         frame_.ForEachInListOrder(moves, [&](int square) {
+            if (this->SharingWanted(k) &&
+                DiscCount(~(own | opp) & frame_.listSquares()) >= kLineSquares) [[unlikely]] {
+                this->ShareRest(LineNode{k, own, opp, empties, rest}, b, best);
+                return true;
+            }
+            rest ^= SquareBit(square);
             if (k == 1) frame_.setRootMove(square);
             frame_.CountNode();
             return TryMove<kCpu>(k, square, own, opp, empties, b, best) || frame_.stopped();

@@ -118,7 +118,13 @@ class MidgameSearch : public FirstLineReads<MidgameSearch> {
     Result Node(int p, Bitboard own, Bitboard opp, Bitboard moves, Bounds b) {
         if (p + 1 >= depth_ && p != 1) return LeafParent<kCpu>(p, own, opp, moves, b);
         int32_t best = p == 1 ? frame_.value(1) : SentinelForPly(p);
+        Bitboard rest = moves;
         frame_.ForEachInListOrder(moves, [&](int square) {
+            if (SharingWanted(p) && depth_ - p >= kLineDepth) [[unlikely]] {
+                ShareRest(LineNode{p, own, opp, 0, rest}, b, best);
+                return true;
+            }
+            rest ^= SquareBit(square);
             if (p == 1) frame_.setRootMove(square);
             frame_.CountNode();
             return TryMove<kCpu>(p, square, own, opp, b, best) || frame_.stopped();

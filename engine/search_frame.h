@@ -111,11 +111,10 @@ class SearchFrame {
 
     int32_t& value(int ply) { return value_[ply]; }
 
-    // Starts the read of move `square` alone, at ply `ply`: the count from 0, with the move.
+    // Starts the read of move `square` alone, at ply `ply`: the count from 0.
     void StartMoveRead(int ply, int square) {
         nodes_ = 0;
         if (ply == 1) rootMove_ = square;
-        CountNode();
     }
 
     // The root move being read: a fold that raises the root records it as the best.

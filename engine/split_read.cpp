@@ -20,12 +20,10 @@ constexpr int kWorkers = 2;
 constexpr int kMaxLevels = 8;
 
 template <class Read>
-class LineSplit {
-  public:
-    // Whether each root move is read from the root's first value, whatever the ones before it
-    // gave; then a root move that raises the root may end its loop, and only the root is shared.
-    static constexpr bool kIndependent = Read::kRootMovesIndependent;
+class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
+    using Bounds = decltype(Read::FirstLineBounds(1));
 
+  public:
     LineSplit(const GameState& s, const std::atomic<bool>* stop) : root_(s, stop), stop_(stop) {
         for (int w = 0; w < kWorkers; ++w) readers_[w].emplace(s, stop, &abandon_[w]);
         // Below the root, every ancestor of a node on the first line must be at its sentinel
@@ -34,19 +32,17 @@ class LineSplit {
         LineNode node = root_.Root();
         for (;;) {
             Level& level = levels_[levelCount_++];
-            level.node = node;
-            level.initial = levelCount_ == 1 ? rootValue : SentinelForPly(node.ply);
-            root_.frame().ForEachInListOrder(node.moves, [&](int square) {
-                level.squares[level.count++] = square;
-                return false;
-            });
+            const bool root = levelCount_ == 1;
+            SetUp(level, node, Read::FirstLineBounds(node.ply),
+                  root ? rootValue : SentinelForPly(node.ply));
+            level.independent = root && Read::kRootMovesIndependent;
             LineNode child;
-            if (kIndependent || rootValue != SentinelForPly(1) || levelCount_ == kMaxLevels ||
+            if (level.independent || rootValue != SentinelForPly(1) || levelCount_ == kMaxLevels ||
                 level.count == 0 || !root_.LineChild(node, level.squares[0], child))
                 break;
             node = child;
         }
-        StartLevel(levelCount_ - 1);
+        current_ = levelCount_ - 1;
     }
 
     bool Run(GameState& s) {
@@ -73,14 +69,38 @@ class LineSplit {
     }
 
   private:
+    // A node whose moves the threads read one at a time: a node of the first line, or the
+    // node a read shares out.
     struct Level {
         LineNode node;
-        int32_t initial;  // the node's value before its first move
+        Bounds bounds;    // what the node's ancestors allow
+        int32_t initial;  // the node's value before the moves listed
+        // Whether each move is read as if it were the first, whatever the ones before it gave
+        // (the win-loss root); then a move that raises the node may end its loop.
+        bool independent = false;
+        int floor = 0;  // the moves the threads may take: floor to limit
+        int limit = 0;
         std::array<int, 64> squares{};
         int count = 0;
         std::array<MoveRead, 64> reads{};
         std::array<bool, 64> done{};
     };
+    using Readers = std::array<int, kWorkers>;  // the move each thread reads, -1 for none
+
+    void SetUp(Level& level, const LineNode& node, const Bounds& bounds, int32_t initial) {
+        level.node = node;
+        level.bounds = bounds;
+        level.initial = initial;
+        level.independent = false;
+        level.count = 0;
+        root_.frame().ForEachInListOrder(node.moves, [&](int square) {
+            level.squares[level.count] = square;
+            level.done[level.count++] = false;
+            return false;
+        });
+        level.floor = 0;
+        level.limit = level.count - 1;
+    }
 
     static bool Raises(const Level& level, int32_t running, int32_t value) {
         return level.node.ply & 1 ? value > running : value < running;
@@ -88,20 +108,28 @@ class LineSplit {
 
     // The value a move is read from when its node's running value is `running`: the win-loss
     // read reads every root move as if it were the first.
-    static int32_t StartOf(int32_t running) { return kIndependent ? SentinelForPly(1) : running; }
+    static int32_t StartOf(const Level& level, int32_t running) {
+        return level.independent ? SentinelForPly(level.node.ply) : running;
+    }
+
+    // Whether the node's moves after the first wait for it: they would be read from the
+    // node's sentinel, which the first always changes.
+    static bool WaitsForFirst(const Level& level) {
+        return !level.independent && level.initial == SentinelForPly(level.node.ply);
+    }
 
     // The node's loop over the moves read, in list order, as one thread runs it. Returns
     // whether the loop ran to its end (stopped, or past its last move); otherwise `unread` is
     // the first move not read from the value the loop reaches. `value` and `nodes` are the
     // node's, `best` the last move that raised its value (-1 for none).
-    bool Replay(const Level& level, int& unread, int32_t& value, uint32_t& nodes,
-                int& best) const {
+    static bool Replay(const Level& level, int& unread, int32_t& value, uint32_t& nodes,
+                       int& best) {
         value = level.initial;
         nodes = 0;
         best = -1;
         for (int i = 0; i < level.count; ++i) {
             const MoveRead& read = level.reads[i];
-            if (!level.done[i] || read.from != StartOf(value)) {
+            if (!level.done[i] || read.from != StartOf(level, value)) {
                 unread = i;
                 return false;
             }
@@ -111,38 +139,45 @@ class LineSplit {
                 value = read.value;
                 best = i;
             }
-            if (read.stopsNode && (raised || !kIndependent)) return true;
+            if (read.stopsNode && (raised || !level.independent)) return true;
         }
         return true;
     }
 
-    // The first move of the current level (past `floor_`, up to `limit_`) that no thread reads
-    // and that is not read yet from the value it is to be read from, with that value; -1 when
+    // The first move of `level` (past its floor, up to its limit) that no thread reads and
+    // that is not read yet from the value it is to be read from, with that value; -1 when
     // there is none for now. A move not read yet is taken not to raise the node's value.
-    int NextMove(int32_t& from) const {
-        const Level& level = levels_[current_];
+    static int NextMove(const Level& level, const Readers& reading, int32_t& from) {
         int32_t running = level.initial;
-        for (int j = 0; j <= limit_; ++j) {
+        for (int j = 0; j <= level.limit; ++j) {
             const MoveRead& read = level.reads[j];
-            const bool counts = level.done[j] && read.from == StartOf(running);
-            if (j >= floor_ && !counts && reading_[0] != j && reading_[1] != j) {
-                from = StartOf(running);
+            const bool counts = level.done[j] && read.from == StartOf(level, running);
+            if (j >= level.floor && !counts && reading[0] != j && reading[1] != j) {
+                from = StartOf(level, running);
                 return j;
             }
             if (counts) {
-                if (!kIndependent && read.stopsNode) return -1;  // the node's loop ends here
+                if (!level.independent && read.stopsNode) return -1;  // the node's loop ends here
                 if (Raises(level, running, read.value)) running = read.value;
-            } else if (j == 0 && !kIndependent) {
-                return -1;  // every later move depends on the first
+            } else if (j == 0 && WaitsForFirst(level)) {
+                return -1;
             }
         }
         return -1;
     }
 
-    void StartLevel(int d) {
-        current_ = d;
-        floor_ = 0;
-        limit_ = levels_[d].count - 1;
+    // Keeps the read of move i of `level`. The reads after a move that raised the node's value
+    // started from less, or a win-loss move past the first one that stops the root may not
+    // count; those after a move that ends its node's loop do not: they are abandoned.
+    void Keep(Level& level, const Readers& reading, int i, const MoveRead& read) {
+        level.reads[i] = read;
+        level.done[i] = true;
+        const bool raised = read.value != read.from;
+        if (level.independent ? !read.stopsNode || i > level.limit : !raised && !read.stopsNode)
+            return;
+        if (level.independent) level.limit = i;
+        for (int other = 0; other < kWorkers; ++other)
+            if (reading[other] > i) abandon_[other].store(true, std::memory_order_relaxed);
     }
 
     // Called when no move of the current level is left to read and no thread reads one: the
@@ -154,24 +189,106 @@ class LineSplit {
         int32_t value;
         uint32_t nodes;
         if (!Replay(level, unread, value, nodes, best)) {
-            floor_ = unread;
-            limit_ = level.count - 1;
-            for (int i = floor_; i < level.count; ++i)
-                if (level.done[i] && level.reads[i].stopsNode) limit_ = std::min(limit_, i);
+            level.floor = unread;
+            level.limit = level.count - 1;
+            for (int i = level.floor; i < level.count; ++i)
+                if (level.done[i] && level.reads[i].stopsNode)
+                    level.limit = std::min(level.limit, i);
             return;
         }
         if (current_ == 0) {
             finished_ = true;
             return;
         }
-        Level& parent = levels_[current_ - 1];
-        parent.reads[0] = root_.FoldLineChild(parent.node, parent.initial, value, nodes);
+        Level& parent = levels_[--current_];
+        parent.reads[0] =
+            root_.FoldLineChild(parent.node, parent.bounds, parent.initial, value, nodes);
         parent.done[0] = true;
-        StartLevel(current_ - 1);
+    }
+
+    // Whether the read of thread `reader`, the only one left at the current level, is worth
+    // sharing out: it counts whatever else is read, and its move leads to a large node.
+    bool WorthSharing(int reader) const {
+        const Level& level = levels_[current_];
+        const int move = reading_[reader];
+        int unread, best;
+        int32_t value;
+        uint32_t nodes;
+        LineNode child;
+        return !Replay(level, unread, value, nodes, best) && unread == move &&
+               StartOf(level, value) == readingFrom_[reader] &&
+               root_.LineChild(level.node, level.squares[move], child);
     }
 
     bool StopRequested() const {
         return stop_ != nullptr && stop_->load(std::memory_order_relaxed);
+    }
+
+    // Reads move i of `level` from `from` on thread w with `readOne(square, from)`, marked in
+    // `reading` meanwhile, and keeps the read unless it was abandoned. Called with `lock` held,
+    // and returns with it held.
+    template <class ReadOne>
+    void ReadOneMove(int w, std::unique_lock<std::mutex>& lock, Level& level, Readers& reading,
+                     int i, int32_t from, ReadOne&& readOne) {
+        reading[w] = i;
+        abandon_[w].store(false, std::memory_order_relaxed);
+        lock.unlock();
+        SearchFrame& frame = readers_[w]->frame();
+        const MoveRead read = readOne(level.squares[i], from);
+        const bool dropped = frame.stopped();
+        frame.Resume();
+        lock.lock();
+        reading[w] = -1;
+        changed_.NotifyAll();
+        if (!dropped) Keep(level, reading, i, read);
+    }
+
+    // Reads a move of the shared node if one is left to read; returns whether it did.
+    template <class ReadOne>
+    bool ReadSharedMove(int w, std::unique_lock<std::mutex>& lock, ReadOne&& readOne) {
+        int32_t from = 0;
+        const int i = NextMove(shared_, sharedReading_, from);
+        if (i < 0) return false;
+        ReadOneMove(w, lock, shared_, sharedReading_, i, from, readOne);
+        return true;
+    }
+
+    // Called by the read of thread w, which the other thread asked to share, at the node it
+    // shares out.
+    void ShareRest(int w, const LineNode& node, const Bounds& b, int32_t& best) override {
+        Read& reader = *readers_[w];
+        SearchFrame& frame = reader.frame();
+        const uint32_t before = frame.nodes();
+        std::unique_lock lock(mutex_);
+        this->wanted.store(false, std::memory_order_relaxed);
+        SetUp(shared_, node, b, best);
+        sharing_ = true;
+        changed_.NotifyAll();
+        for (;;) {
+            if (StopRequested()) {
+                frame.Poll();
+                break;
+            }
+            if (ReadSharedMove(w, lock, [&](int square, int32_t from) {
+                    return reader.ReadMoveWithin(shared_.node, shared_.bounds, square, from);
+                }))
+                continue;
+            if (sharedReading_[1 - w] >= 0) {
+                changed_.WaitForChange(lock);
+                continue;
+            }
+            int unread, bestMove;
+            int32_t value;
+            uint32_t nodes;
+            Replay(shared_, unread, value, nodes, bestMove);
+            best = value;
+            frame.setNodes(before + nodes);
+            break;
+        }
+        sharing_ = false;
+        // What abandoned a read of the shared node does not concern the read it came from.
+        abandon_[w].store(false, std::memory_order_relaxed);
+        changed_.NotifyAll();
     }
 
     void Work(int w) {
@@ -183,10 +300,20 @@ class LineSplit {
                 return;
             }
             int32_t from = 0;
-            const int i = NextMove(from);
+            const int i = NextMove(levels_[current_], reading_, from);
             if (i < 0) {
                 // What the other thread finds may leave a move to read.
                 if (reading_[1 - w] >= 0) {
+                    if (sharing_) {
+                        if (ReadSharedMove(w, lock, [&](int square, int32_t from) {
+                                reader.ShareAt(nullptr, w, 0);
+                                return reader.ReadMove(shared_.node, shared_.bounds, square, from);
+                            }))
+                            continue;
+                    } else if (WorthSharing(1 - w)) {
+                        // Rather than wait for that read alone, ask it to share.
+                        this->wanted.store(true, std::memory_order_relaxed);
+                    }
                     changed_.WaitForChange(lock);
                 } else {
                     FinishLevel();
@@ -194,27 +321,14 @@ class LineSplit {
                 }
                 continue;
             }
-            reading_[w] = i;
-            abandon_[w].store(false, std::memory_order_relaxed);
+            readingFrom_[w] = from;
+            this->wanted.store(false, std::memory_order_relaxed);
             Level& level = levels_[current_];
-            lock.unlock();
-            const MoveRead read = reader.ReadMove(level.node, level.squares[i], from);
-            const bool dropped = reader.frame().stopped();
-            reader.frame().Resume();
-            lock.lock();
-            reading_[w] = -1;
-            changed_.NotifyAll();
-            if (dropped) continue;
-            level.reads[i] = read;
-            level.done[i] = true;
-            // The reads after a move that raised the node's value started from less, or a
-            // win-loss move past the first one that stops the root may not count; those after
-            // a move that ends its node's loop do not.
-            const bool raised = read.value != read.from;
-            if (kIndependent ? !read.stopsNode || i > limit_ : !raised && !read.stopsNode) continue;
-            if (kIndependent) limit_ = i;
-            for (int other = 0; other < kWorkers; ++other)
-                if (reading_[other] > i) abandon_[other].store(true, std::memory_order_relaxed);
+            ReadOneMove(w, lock, level, reading_, i, from, [&](int square, int32_t from) {
+                reader.ShareAt(this, w, level.node.ply + 1);
+                return reader.ReadMove(level.node, level.bounds, square, from);
+            });
+            this->wanted.store(false, std::memory_order_relaxed);
         }
     }
 
@@ -225,11 +339,15 @@ class LineSplit {
 
     std::mutex mutex_;  // guards everything below but the readers' own work
     BriefSpinCondition changed_;
-    int current_ = 0;  // the level whose moves the threads read: floor_ to limit_
-    int floor_ = 0;
-    int limit_ = 0;
+    int current_ = 0;  // the level whose moves the threads read
     bool finished_ = false;
-    std::array<int, kWorkers> reading_{-1, -1};
+    Readers reading_{-1, -1};
+    std::array<int32_t, kWorkers> readingFrom_{};
+    // The node a read shares out, while `sharing_`: both threads read its moves, the one that
+    // shares it on the frame of its read, which takes the node's result.
+    Level shared_;
+    bool sharing_ = false;
+    Readers sharedReading_{-1, -1};
     std::array<std::atomic<bool>, kWorkers> abandon_{};
     std::array<std::optional<Read>, kWorkers> readers_;
 };

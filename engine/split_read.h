@@ -20,12 +20,18 @@
 // first, and each node's result gives its parent's first move. A node below the root may cut,
 // and the moves after its cut do not count.
 //
-// The win-loss read shares its root moves only, and stops where the one-thread read stops (at
-// the first move whose fold raises the root to a win through a node's exit or a pass). The
-// threads read no further than the first move known to win: a move after it counts only if that
-// win does not stop the root (an earlier move ended the game at a count as high), and only then
-// do they read on past it. A move after the stop that a thread had started is abandoned and not
-// counted.
+// A thread left with nothing to read while the other reads the last move of the node alone, a
+// read that counts whatever else is read, asks it to share. That read then hands the moves it
+// has left at the first large node it comes back to (the node its move leads to, or one below)
+// to both threads, read one at a time in the same way from that node's running value, and
+// takes the node's value and node count from them.
+//
+// The win-loss read shares out its root moves but no first line below them, and stops where
+// the one-thread read stops (at the first move whose fold raises the root to a win through a
+// node's exit or a pass). The threads read no further than the first move known to win: a move
+// after it counts only if that win does not stop the root (an earlier move ended the game at a
+// count as high), and only then do they read on past it. A move after the stop that a thread had
+// started is abandoned and not counted.
 
 #include <atomic>
 
