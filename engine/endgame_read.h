@@ -108,19 +108,21 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
 
     // Folds a child's result into the running value `best` of its parent at ply k, where the
     // computer moves if kCpu; returns whether the parent must try no further moves. The cut test
-    // runs only when the value changed, and never after a finished game.
-    template <bool kCpu>
+    // runs only when the value changed, and never after a finished game. Without kMayBeRoot
+    // the parent is known to lie below the root.
+    template <bool kCpu, bool kMayBeRoot = true>
     bool Fold(int k, int32_t& best, Result r, Bounds b) {
         if (kCpu ? !(r.value > best) : !(r.value < best)) return false;
         best = r.value;
-        if (k == 1) frame_.RecordRootMove();
+        if (kMayBeRoot && k == 1) frame_.RecordRootMove();
         if (r.from == From::Finished) return false;
         if constexpr (kWinLoss) {
             return kCpu ? r.value > 0 : r.value < 0;
         } else {
             if (r.from == From::Pass) {
                 // The test after a pass looks at the parent's parent only, and not from ply 1.
-                return k > 1 && (kCpu ? r.value >= b.parent : r.value <= b.parent);
+                return (!kMayBeRoot || k > 1) &&
+                       (kCpu ? r.value >= b.parent : r.value <= b.parent);
             }
             return kCpu ? r.value >= b.high : r.value <= b.low;
         }
@@ -207,8 +209,15 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     template <bool kCpu>
     Result ReadChild(int count, int k, Bitboard own, Bitboard opp, Bitboard open, int empties,
                      Bounds b) {
-        if (count <= kFewSquares)
-            return ChildWithFewSquares<kFewSquares, kCpu>(count, k, own, opp, open, empties, b);
+        if (count <= kFewSquares) {
+            // Such a subtree counts its nodes without looking at the stop requests, and is
+            // small enough to look once after it.
+            const uint32_t before = frame_.nodes();
+            const Result r =
+                ChildWithFewSquares<kFewSquares, kCpu>(count, k, own, opp, open, empties, b);
+            frame_.PollIfPassed(before);
+            return r;
+        }
         const Bitboard moves = LegalMoves(own, opp) & open;
         if (moves != 0) return Node<kCpu>(k, own, opp, moves, empties, b);
         const Bitboard replies = LegalMoves(opp, own) & open;
@@ -319,7 +328,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
             const Bitboard flips = Flips(open[i], own, opp);
             if (flips == 0) continue;
             moved = true;
-            frame_.CountNode();
+            frame_.CountNodeUnpolled();
             Squares<N - 1> rest;
             for (int j = 0, n = 0; j < N; ++j)
                 if (j != i) rest[n++] = open[j];
@@ -331,7 +340,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
                     ? Finished<!kCpu>(other, mover)
                     : FewSquaresChild<N - 1, !kCpu>(k + 1, other, mover, rest, empties - 1,
                                                     ChildBounds<kCpu>(k, b, best));
-            if (Fold<kCpu>(k, best, child, b) || frame_.stopped()) break;
+            if (Fold<kCpu, false>(k, best, child, b)) break;
         }
         r = {best, From::Node};
         return moved;
@@ -367,7 +376,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     // open square: the finished game below it is the node's value.
     template <bool kCpu>
     Result LastMoveNode(Bitboard own, Bitboard opp, int turned) {
-        frame_.CountNode();
+        frame_.CountNodeUnpolled();
         const int32_t moverLead = DiscCount(own) - DiscCount(opp) + 2 * turned + 1;
         return {kCpu ? moverLead : -moverLead, From::Node};
     }

@@ -99,6 +99,14 @@ class SearchFrame {
     void CountNodes(uint32_t count) {
         const uint32_t before = nodes_;
         nodes_ += count;
+        PollIfPassed(before);
+    }
+    // Counts a node without the look, in code too hot for it; the caller of such code looks
+    // afterwards with PollIfPassed. Until then nothing can stop the read, so that code need not
+    // test for a stop either.
+    void CountNodeUnpolled() { ++nodes_; }
+    // The look that the nodes counted since the count was `before` went past, if any.
+    void PollIfPassed(uint32_t before) {
         if (((before ^ nodes_) & ~(kPollInterval - 1)) != 0) Poll();
     }
     bool stopped() const { return stopped_; }
