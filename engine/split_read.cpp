@@ -48,21 +48,18 @@ class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
     bool Run(GameState& s) {
         if (root_.frame().Poll()) return false;
         // Without the helper the caller reads every move itself.
-        const bool helped = RunOnHelperThread(
-            [](void* split) { static_cast<LineSplit*>(split)->Work(1); }, this);
+        const bool helped =
+            RunOnHelperThread([](void* split) { static_cast<LineSplit*>(split)->Work(1); }, this);
         Work(0);
         if (helped) WaitForHelperThread();
         if (!finished_) return false;
         // The root's loop, on its frame: the node count, its value and best move.
-        int unread, best;
-        int32_t value;
-        uint32_t nodes;
-        Replay(levels_[0], unread, value, nodes, best);
+        const Loop loop = Replay(levels_[0]);
         SearchFrame& frame = root_.frame();
-        frame.setNodes(frame.nodes() + nodes);
-        if (best >= 0) {
-            frame.setRootMove(levels_[0].squares[best]);
-            frame.Fold(2, value);
+        frame.setNodes(frame.nodes() + loop.nodes);
+        if (loop.best >= 0) {
+            frame.setRootMove(levels_[0].squares[loop.best]);
+            frame.Fold(2, loop.value);
         }
         root_.FinishRoot(s);
         return true;
@@ -118,30 +115,35 @@ class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
         return !level.independent && level.initial == SentinelForPly(level.node.ply);
     }
 
-    // The node's loop over the moves read, in list order, as one thread runs it. Returns
-    // whether the loop ran to its end (stopped, or past its last move); otherwise `unread` is
-    // the first move not read from the value the loop reaches. `value` and `nodes` are the
-    // node's, `best` the last move that raised its value (-1 for none).
-    static bool Replay(const Level& level, int& unread, int32_t& value, uint32_t& nodes,
-                       int& best) {
-        value = level.initial;
-        nodes = 0;
-        best = -1;
+    // The node's loop over the moves read, in list order, as one thread runs it: whether it
+    // ran to its end (stopped, or past its last move); otherwise `unread` is the first move not
+    // read from the value the loop reaches. `value` and `nodes` are the node's so far, `best`
+    // the last move that raised its value (-1 for none).
+    struct Loop {
+        bool ended;
+        int unread;
+        int32_t value;
+        uint32_t nodes;
+        int best;
+    };
+    static Loop Replay(const Level& level) {
+        Loop loop{true, -1, level.initial, 0, -1};
         for (int i = 0; i < level.count; ++i) {
             const MoveRead& read = level.reads[i];
-            if (!level.done[i] || read.from != StartOf(level, value)) {
-                unread = i;
-                return false;
+            if (!level.done[i] || read.from != StartOf(level, loop.value)) {
+                loop.ended = false;
+                loop.unread = i;
+                return loop;
             }
-            nodes += read.nodes;
-            const bool raised = Raises(level, value, read.value);
+            loop.nodes += read.nodes;
+            const bool raised = Raises(level, loop.value, read.value);
             if (raised) {
-                value = read.value;
-                best = i;
+                loop.value = read.value;
+                loop.best = i;
             }
-            if (read.stopsNode && (raised || !level.independent)) return true;
+            if (read.stopsNode && (raised || !level.independent)) return loop;
         }
-        return true;
+        return loop;
     }
 
     // The first move of `level` (past its floor, up to its limit) that no thread reads and
@@ -185,11 +187,9 @@ class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
     // the root's loop, and they read on past it.
     void FinishLevel() {
         Level& level = levels_[current_];
-        int unread, best;
-        int32_t value;
-        uint32_t nodes;
-        if (!Replay(level, unread, value, nodes, best)) {
-            level.floor = unread;
+        const Loop loop = Replay(level);
+        if (!loop.ended) {
+            level.floor = loop.unread;
             level.limit = level.count - 1;
             for (int i = level.floor; i < level.count; ++i)
                 if (level.done[i] && level.reads[i].stopsNode)
@@ -202,7 +202,7 @@ class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
         }
         Level& parent = levels_[--current_];
         parent.reads[0] =
-            root_.FoldLineChild(parent.node, parent.bounds, parent.initial, value, nodes);
+            root_.FoldLineChild(parent.node, parent.bounds, parent.initial, loop.value, loop.nodes);
         parent.done[0] = true;
     }
 
@@ -211,12 +211,10 @@ class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
     bool WorthSharing(int reader) const {
         const Level& level = levels_[current_];
         const int move = reading_[reader];
-        int unread, best;
-        int32_t value;
-        uint32_t nodes;
+        const Loop loop = Replay(level);
         LineNode child;
-        return !Replay(level, unread, value, nodes, best) && unread == move &&
-               StartOf(level, value) == readingFrom_[reader] &&
+        return !loop.ended && loop.unread == move &&
+               StartOf(level, loop.value) == readingFrom_[reader] &&
                root_.LineChild(level.node, level.squares[move], child);
     }
 
@@ -277,12 +275,9 @@ class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
                 changed_.WaitForChange(lock);
                 continue;
             }
-            int unread, bestMove;
-            int32_t value;
-            uint32_t nodes;
-            Replay(shared_, unread, value, nodes, bestMove);
-            best = value;
-            frame.setNodes(before + nodes);
+            const Loop loop = Replay(shared_);
+            best = loop.value;
+            frame.setNodes(before + loop.nodes);
             break;
         }
         sharing_ = false;
