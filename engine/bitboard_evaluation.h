@@ -1,6 +1,7 @@
 #pragma once
 // The leaf evaluation on bitboards, equal to EvaluateLeaf to the point: the weighted squares by
-// one table lookup per row, the mobility and the discs by population counts.
+// one table lookup per row or by byte sums in a vector, the mobility and the discs by population
+// counts.
 
 #include <cstdint>
 
@@ -33,15 +34,17 @@ class BitboardEvaluation {
     // The computer's weighted squares minus the player's.
     int32_t WeightedSquares(Bitboard cpu, Bitboard player) const {
 #if defined(__AVX512BW__)
-        // One 16-bit lane a square: the weights the masks select, added up in a few steps.
-        if (shortWeights_) {
-            const auto lanes = [](__m512i weights, Bitboard cpuHalf, Bitboard playerHalf) {
-                const __m512i own = _mm512_maskz_mov_epi16(static_cast<__mmask32>(cpuHalf), weights);
-                return _mm512_mask_sub_epi16(own, static_cast<__mmask32>(playerHalf), own, weights);
-            };
-            const __m512i both = _mm512_add_epi16(lanes(lowWeights_, cpu, player),
-                                                  lanes(highWeights_, cpu >> 32, player >> 32));
-            return _mm512_reduce_add_epi32(_mm512_madd_epi16(both, _mm512_set1_epi16(1)));
+        // One byte a square, the weights in units of their greatest common divisor and offset
+        // by 128, so that each group of eight adds up without its sign: the squares of neither
+        // side hold the offset alone, which cancels between the two sides' sums.
+        if (weightUnit_ != 0) {
+            const __m512i offset = _mm512_set1_epi8(static_cast<char>(0x80));
+            const __m512i zero = _mm512_setzero_si512();
+            const __m512i own = _mm512_mask_mov_epi8(offset, cpu, byteWeights_);
+            const __m512i other = _mm512_mask_mov_epi8(offset, player, byteWeights_);
+            const __m512i sums =
+                _mm512_sub_epi64(_mm512_sad_epu8(own, zero), _mm512_sad_epu8(other, zero));
+            return weightUnit_ * static_cast<int32_t>(_mm512_reduce_add_epi64(sums));
         }
 #endif
         int32_t v = 0;
@@ -52,9 +55,10 @@ class BitboardEvaluation {
     }
 
 #if defined(__AVX512BW__)
-    __m512i lowWeights_;   // squares 0..31, 16 bits each
-    __m512i highWeights_;  // squares 32..63
-    bool shortWeights_;    // every weight fits the lanes, with room for sums of four
+    __m512i byteWeights_;  // square i in byte i: its weight / weightUnit_ + 128
+    // The divisor of the byte weights; 0 when the weights do not fit them. The weights of a
+    // game, multiples of 5 from -250 to 500, always do.
+    int32_t weightUnit_;
 #endif
     // [row][the row's byte]: the sum of the weights of its bits; left unfilled when the
     // vector lanes hold the weights
