@@ -262,13 +262,9 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     template <int N>
     Squares<N> InListOrder(Bitboard open) const {
         Squares<N> squares;
-        for (int n = 0; n < N; ++n, open &= open - 1) {
-            const int square = std::countr_zero(open);
-            int at = n;
-            for (; at > 0 && frame_.rank(squares[at - 1]) > frame_.rank(square); --at)
-                squares[at] = squares[at - 1];
-            squares[at] = square;
-        }
+        uint64_t ranks = frame_.RanksOf(open);
+        for (int n = 0; n < N; ++n, ranks &= ranks - 1)
+            squares[n] = frame_.SquareAt(std::countr_zero(ranks));
         return squares;
     }
 

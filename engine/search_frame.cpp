@@ -10,13 +10,14 @@ SearchFrame::SearchFrame(const GameState& s, const std::atomic<bool>* stop,
     rootCpu_ = DiscsOf(board, s.CpuColor);
     rootPlayer_ = DiscsOf(board, s.PlayerColor);
     // A square occupied at the root stays occupied, so it can never be a move in this read.
+    std::array<int8_t, 64> rank{};  // a square's position in `order_`
     int count = 0;
     for (int i = 0; i < s.EmptyCount; ++i) {
         const int x = s.EmptyX[i];
         const int y = s.EmptyY[i];
         if (board[Cell(x, y)] != kEmpty) continue;
         const int square = SquareIndex(x, y);
-        rank_[square] = static_cast<int8_t>(count);
+        rank[square] = static_cast<int8_t>(count);
         order_[count++] = static_cast<int8_t>(square);
         listSquares_ |= SquareBit(square);
         if (s.CpuMoveFlags[1][Cell(x, y)] == 1) rootMoves_ |= SquareBit(square);
@@ -28,7 +29,7 @@ SearchFrame::SearchFrame(const GameState& s, const std::atomic<bool>* stop,
         rowRanks_[row][0] = 0;
         for (uint32_t bits = (0 - listed) & listed; bits != 0; bits = (bits - listed) & listed) {
             const int square = row * 8 + std::countr_zero(bits);
-            rowRanks_[row][bits] = rowRanks_[row][bits & (bits - 1)] | uint64_t{1} << rank_[square];
+            rowRanks_[row][bits] = rowRanks_[row][bits & (bits - 1)] | uint64_t{1} << rank[square];
         }
     }
     for (int ply = 0; ply < kPlies; ++ply) value_[ply] = s.BestValue[ply];

@@ -80,16 +80,21 @@ class SearchFrame {
             if (moves != 0 && skip == 0) read(std::countr_zero(moves));
             return;
         }
-        // Bit r of `ranks` stands for list position r, so the lowest bit is the next move.
-        uint64_t ranks = 0;
-        for (int row = 0; row < 8; ++row) ranks |= rowRanks_[row][(moves >> 8 * row) & 0xFF];
+        uint64_t ranks = RanksOf(moves);
         for (; skip > 0; --skip) ranks &= ranks - 1;
         for (; ranks != 0; ranks &= ranks - 1)
             if (read(order_[std::countr_zero(ranks)])) return;
     }
 
-    // A square's position among the list squares.
-    int rank(int square) const { return rank_[square]; }
+    // Bit r stands for list position r, set for the squares of `squares`, all list squares: the
+    // lowest bit is the first of them in list order.
+    uint64_t RanksOf(Bitboard squares) const {
+        uint64_t ranks = 0;
+        for (int row = 0; row < 8; ++row) ranks |= rowRanks_[row][(squares >> 8 * row) & 0xFF];
+        return ranks;
+    }
+    // The list square at list position r.
+    int SquareAt(int r) const { return order_[r]; }
 
     // Counts one move tried; now and then looks at the stop requests.
     void CountNode() {
@@ -149,7 +154,6 @@ class SearchFrame {
     Bitboard rootMoves_ = 0;
     Bitboard listSquares_ = 0;
     std::array<int8_t, 64> order_{};  // list squares empty at the root, in list order
-    std::array<int8_t, 64> rank_{};   // a square's position in `order_`
     // [row][squares of the row as a byte]: their positions in `order_`, one bit each. Only the
     // entries for list squares are written (a short search would notice clearing the rest).
     std::array<std::array<uint64_t, 256>, 8> rowRanks_;
