@@ -119,7 +119,9 @@ class MidgameSearch : public FirstLineReads<MidgameSearch> {
         if (p + 1 >= depth_ && p != 1) return LeafParent<kCpu>(p, own, opp, moves, b);
         int32_t best = p == 1 ? frame_.value(1) : SentinelForPly(p);
         Bitboard rest = moves;
-        frame_.ForEachInListOrder(moves, [&](int square) {
+        // The move's body inlined into the loop: left to itself the compiler calls it, and the
+        // call at every inner move costs the search several per cent.
+        frame_.ForEachInListOrder(moves, [&](int square) __attribute__((always_inline)) {
             if (SharingWanted(p) && depth_ - p >= kLineDepth) [[unlikely]] {
                 ShareRest(LineNode{p, own, opp, 0, rest}, b, best);
                 return true;
