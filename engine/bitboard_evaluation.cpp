@@ -20,8 +20,8 @@ BitboardEvaluation::BitboardEvaluation(const GameState& s) {
     alignas(64) uint8_t bytes[64]{};
     for (int square = 0; square < 64 && unit > 0; ++square) {
         const int32_t units = weights[Cell(SquareColumn(square), SquareRow(square))] / unit;
-        if (units < -128 || units > 127) unit = 0;
-        bytes[square] = static_cast<uint8_t>(units + 128);
+        if (units < -127 || units > 127) unit = 0;
+        bytes[square] = static_cast<uint8_t>(units);
     }
     weightUnit_ = std::max(unit, 0);
     byteWeights_ = _mm512_load_si512(bytes);

@@ -34,17 +34,14 @@ class BitboardEvaluation {
     // The computer's weighted squares minus the player's.
     int32_t WeightedSquares(Bitboard cpu, Bitboard player) const {
 #if defined(__AVX512BW__)
-        // One byte a square, the weights in units of their greatest common divisor and offset
-        // by 128, so that each group of eight adds up without its sign: the squares of neither
-        // side hold the offset alone, which cancels between the two sides' sums.
+        // One byte a square: 128 plus the computer's weight or minus the player's, in units of
+        // the weights' greatest common divisor, so that the bytes add up without their sign.
         if (weightUnit_ != 0) {
             const __m512i offset = _mm512_set1_epi8(static_cast<char>(0x80));
-            const __m512i zero = _mm512_setzero_si512();
-            const __m512i own = _mm512_mask_mov_epi8(offset, cpu, byteWeights_);
-            const __m512i other = _mm512_mask_mov_epi8(offset, player, byteWeights_);
-            const __m512i sums =
-                _mm512_sub_epi64(_mm512_sad_epu8(own, zero), _mm512_sad_epu8(other, zero));
-            return weightUnit_ * static_cast<int32_t>(_mm512_reduce_add_epi64(sums));
+            const __m512i own = _mm512_mask_add_epi8(offset, cpu, offset, byteWeights_);
+            const __m512i both = _mm512_mask_sub_epi8(own, player, own, byteWeights_);
+            const __m512i sums = _mm512_sad_epu8(both, _mm512_setzero_si512());
+            return weightUnit_ * (static_cast<int32_t>(_mm512_reduce_add_epi64(sums)) - 64 * 128);
         }
 #endif
         int32_t v = 0;
@@ -55,7 +52,7 @@ class BitboardEvaluation {
     }
 
 #if defined(__AVX512BW__)
-    __m512i byteWeights_;  // square i in byte i: its weight / weightUnit_ + 128
+    __m512i byteWeights_;  // square i in byte i: its weight / weightUnit_
     // The divisor of the byte weights; 0 when the weights do not fit them. The weights of a
     // game, multiples of 5 from -250 to 500, always do.
     int32_t weightUnit_;
