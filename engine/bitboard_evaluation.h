@@ -58,7 +58,7 @@ class BitboardEvaluation {
     int32_t weightUnit_;
 #endif
     // [row][the row's byte]: the sum of the weights of its bits; left unfilled when the
-    // vector lanes hold the weights
+    // vector bytes hold the weights
     int32_t rowWeights_[8][256];
 };
 
