@@ -176,16 +176,28 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
         const Bitboard open = ~(own | opp) & frame_.listSquares();
         if (empties == 0 || open == 0 || k >= kPlies - 1) return Finished<kCpu>(own, opp);
         const int count = DiscCount(open);
-        if (count < kMemoSquares || !memo_.enabled())
-            return ReadChild<kCpu>(count, k, own, opp, open, empties, b);
+        const auto read = [&] { return ReadChild<kCpu>(count, k, own, opp, open, empties, b); };
+        if (count < kMemoSquares || !memo_.enabled()) return read();
+        return Memoized<true>(k, own, opp, b, read);
+    }
+
+    // `read()`, the read of the subtree at ply k with `own` to move, unless the memo keeps an
+    // earlier read of it; a finished new read is kept. Inside a position with few open squares
+    // (kPoll false) the nodes are counted without the look at the stop requests, as there.
+    template <bool kPoll, class Read>
+    Result Memoized(int k, Bitboard own, Bitboard opp, Bounds b, const Read& read) {
         const SubtreeMemo::Key key{own, opp, Context(k, b)};
         SubtreeMemo::Hit hit;
         if (memo_.Find(key, hit)) {
-            frame_.CountNodes(hit.nodes);
+            if constexpr (kPoll) {
+                frame_.CountNodes(hit.nodes);
+            } else {
+                frame_.CountNodesUnpolled(hit.nodes);
+            }
             return {hit.value, static_cast<From>(hit.from)};
         }
         const uint32_t before = frame_.nodes();
-        const Result r = ReadChild<kCpu>(count, k, own, opp, open, empties, b);
+        const Result r = read();
         if (!frame_.stopped())
             memo_.Store(key, {frame_.nodes() - before, r.value, static_cast<uint8_t>(r.from)});
         return r;
@@ -331,11 +343,20 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
             const Bitboard mover = own | flips | SquareBit(open[i]);
             const Bitboard other = opp ^ flips;
             // The child as Child reads it, with its open squares known.
-            const Result child =
-                empties - 1 == 0 || k + 1 >= kPlies - 1
-                    ? Finished<!kCpu>(other, mover)
-                    : FewSquaresChild<N - 1, !kCpu>(k + 1, other, mover, rest, empties - 1,
-                                                    ChildBounds<kCpu>(k, b, best));
+            const Bounds childBounds = ChildBounds<kCpu>(k, b, best);
+            const auto read = [&] {
+                return FewSquaresChild<N - 1, !kCpu>(k + 1, other, mover, rest, empties - 1,
+                                                     childBounds);
+            };
+            Result child;
+            if (empties - 1 == 0 || k + 1 >= kPlies - 1) {
+                child = Finished<!kCpu>(other, mover);
+            } else if constexpr (N - 1 >= kMemoSquares) {
+                child = memo_.enabled() ? Memoized<false>(k + 1, other, mover, childBounds, read)
+                                        : read();
+            } else {
+                child = read();
+            }
             if (Fold<kCpu, false>(k, best, child, b)) break;
         }
         r = {best, From::Node};

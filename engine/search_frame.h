@@ -110,6 +110,7 @@ class SearchFrame {
     // afterwards with PollIfPassed. Until then nothing can stop the read, so that code need not
     // test for a stop either.
     void CountNodeUnpolled() { ++nodes_; }
+    void CountNodesUnpolled(uint32_t count) { nodes_ += count; }
     // The look that the nodes counted since the count was `before` went past, if any.
     void PollIfPassed(uint32_t before) {
         if (((before ^ nodes_) & ~(kPollInterval - 1)) != 0) Poll();
