@@ -177,7 +177,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
         if (empties == 0 || open == 0 || k >= kPlies - 1) return Finished<kCpu>(own, opp);
         const int count = DiscCount(open);
         const auto read = [&] { return ReadChild<kCpu>(count, k, own, opp, open, empties, b); };
-        if (count < kMemoSquares || !memo_.enabled()) return read();
+        if (count < kMemoSquares) return read();
         return Memoized<true>(k, own, opp, b, read);
     }
 
@@ -186,6 +186,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     // (kPoll false) the nodes are counted without the look at the stop requests, as there.
     template <bool kPoll, class Read>
     Result Memoized(int k, Bitboard own, Bitboard opp, Bounds b, const Read& read) {
+        if (!memo_.enabled()) return read();
         const SubtreeMemo::Key key{own, opp, Context(k, b)};
         SubtreeMemo::Hit hit;
         if (memo_.Find(key, hit)) {
@@ -352,8 +353,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
             if (empties - 1 == 0 || k + 1 >= kPlies - 1) {
                 child = Finished<!kCpu>(other, mover);
             } else if constexpr (N - 1 >= kMemoSquares) {
-                child = memo_.enabled() ? Memoized<false>(k + 1, other, mover, childBounds, read)
-                                        : read();
+                child = Memoized<false>(k + 1, other, mover, childBounds, read);
             } else {
                 child = read();
             }
