@@ -389,11 +389,12 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
         return Pass<kCpu>(LastMoveNode<!kCpu>(opp, own, turned));
     }
 
-    // The discs `own` turns by playing `square`; line lookups do when it is the last empty one.
+    // The discs `own` turns by playing `square`; line lookups do when it is the last empty one,
+    // and need no neighbour test first: they cost about as little, and tell all.
     static int LastTurnCount(int square, Bitboard own, Bitboard opp) {
-        if ((opp & kNeighbours[square]) == 0) return 0;
         if ((own | opp | SquareBit(square)) == ~Bitboard{0}) [[likely]]
             return LastFlipCount(square, own);
+        if ((opp & kNeighbours[square]) == 0) return 0;
         return TurnCount(square, own, opp);
     }
 
