@@ -316,10 +316,11 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
         }
     }
 
-    // Positions with up to this many open squares find the flips of every square before they
-    // read a move: the flips of the second square then run alongside the first move's read
-    // instead of after it. The second square's flips are lost when the first move cuts, which
-    // costs less than the wait; from three squares up the saving is smaller and no surer.
+    // Positions with up to this many open squares find the flips of every square, without the
+    // neighbour test, before they read a move: the flips of the second square then run
+    // alongside the first move's read instead of after it. The second square's flips are lost
+    // when the first move cuts, which costs less than the wait; from three squares up the
+    // saving is smaller and no surer.
     static constexpr int kFlipsAheadSquares = 2;
 
     // FewSquaresMoves with every call below it inlined.
