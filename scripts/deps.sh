@@ -9,7 +9,10 @@ KUROBI_PACKAGES=(
   qt6-base-dev libgl-dev libxcb1-dev
   libpulse-dev pulseaudio pulseaudio-utils
   xvfb xauth fonts-ipafont-gothic
-  openbox trayer xdotool imagemagick x11-utils
+  openbox trayer xdotool imagemagick x11-utils x11-apps dbus libglib2.0-bin
+  mutter xfwm4 xfce4-panel xfconf
+  sway waybar grim xwayland qt6-wayland libwayland-dev libwayland-bin
+  mmdebstrap
   clang libclang-rt-14-dev llvm
   desktop-file-utils appstream lintian dpkg-dev file
 )

@@ -1,0 +1,1 @@
+# The Wayland compositors.

@@ -1,0 +1,1 @@
+# The X11 window managers of GNOME and Xfce.
