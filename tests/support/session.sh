@@ -87,3 +87,40 @@ make_runtime_dir() {
   [ -n "${1:-}" ] && chown "$1" "$session/runtime"
   export XDG_RUNTIME_DIR="$session/runtime"
 }
+
+# Configuration, cache and data folders of the session's own, and no system-wide configuration,
+# so that no setting of the machine's or of its user's reaches the desktop under test; exports the
+# XDG variables. Accessibility stays off: its bus would be started by the session bus, outside the
+# processes the session stops.
+make_private_xdg_dirs() {
+  mkdir -p "$session/config" "$session/cache" "$session/data" "$session/config-dirs"
+  export XDG_CONFIG_HOME="$session/config" XDG_CACHE_HOME="$session/cache"
+  export XDG_DATA_HOME="$session/data" XDG_CONFIG_DIRS="$session/config-dirs"
+  export NO_AT_BRIDGE=1 GTK_A11Y=none
+}
+
+# Waits up to `seconds` until the X window manager just started manages windows: the EWMH
+# window managers publish the work area among the last things once they have taken the screen.
+wait_for_window_manager() {
+  window_manager_ready() { xprop -root _NET_WORKAREA | grep -q CARDINAL; }
+  wait_for "window manager" "$1" window_manager_ready
+}
+
+# Waits up to `seconds` until `name` is owned on the session bus.
+wait_for_bus_name() {
+  bus_name_owned() {
+    gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+      --method org.freedesktop.DBus.NameHasOwner "$1" | grep -q true
+  }
+  wait_for "$1 on the session bus" "$2" bus_name_owned "$1"
+}
+
+# Runs the command the session is for, with Qt programs on the X server and no sound server (a
+# program that looks for one finds nothing), and exits with its status: the session then stops.
+run_in_session() {
+  export QT_QPA_PLATFORM=xcb
+  export PULSE_SERVER="unix:$session/no-sound-server"
+  local status=0
+  "$@" || status=$?
+  exit "$status"
+}
