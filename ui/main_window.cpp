@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QWindow>
+#include <algorithm>
 
 #include "engine/levels.h"
 #include "ui/board_drawing.h"
@@ -17,6 +19,8 @@ constexpr QSize kCreatedSize(403, 433);
 constexpr ColorRef kDefaultBoardColor = 0x808000;
 constexpr int kDefaultFlipDelay = 80;
 constexpr int kMinimisedWidth = 430;
+// How often a resize that waits for the mouse button's release looks at the button.
+constexpr int kReleasePollMs = 50;
 // The game flow waits this long between two toggles of the corner flash.
 constexpr int kFlashStepMs = 150;
 
@@ -79,6 +83,12 @@ void TForm1::ConnectHandlers() {
     c.PB_Ban->OnMouseDown([this](Qt::MouseButton b, QPoint p) { PB_BanMouseDown(b, p); });
     c.PB_Ban->OnMouseUp([this](Qt::MouseButton b, QPoint p) { PB_BanMouseUp(b, p); });
     client_->OnBareLeftPress([this] { DragWindow(*this); });
+    awaitRelease_.setInterval(kReleasePollMs);
+    connect(&awaitRelease_, &QTimer::timeout, this, [this] {
+        if (PointerButtonsHeld()) return;
+        awaitRelease_.stop();
+        FormResize();
+    });
     // After the expose: a resize in the middle of it puts the window in the wrong place.
     OnExposed(*this, [this] {
         QMetaObject::invokeMethod(this, &TForm1::FollowFrame, Qt::QueuedConnection);
@@ -139,7 +149,11 @@ void TForm1::DrawDiscs() {
 
 void TForm1::DrawBoard() {
     BoardSurface* surface = controls_.PB_Ban;
-    const int side = BoardSurfaceSide(OuterSize().width());
+    // Three quarters of the outer width, as long as the window leaves that much height under the
+    // buttons: a size that the desktop imposes may not. (A window not yet shown has no client
+    // area laid out.)
+    int side = BoardSurfaceSide(OuterSize().width());
+    if (isVisible()) side = std::min(side, client_->height() - surface->y());
     surface->SetSurfaceSize({side, side});
     state_->CellSize = surface->width() / 8;
     PaintBoard(surface->Canvas(), *state_);
@@ -243,7 +257,7 @@ void TForm1::Btn_JouhouClick() {
 }
 
 void TForm1::Button1Click() {
-    SetOuterSize({kMinimisedWidth, OuterSize().height()});
+    SetOuterSize({kMinimisedWidth, kMinimisedWidth});
     hide();
     AddTrayIcon();
 }
@@ -288,8 +302,20 @@ void TForm1::PB_BanMouseUp(Qt::MouseButton button, QPoint position) {
 }
 
 void TForm1::FormResize() {
-    const QSize outer = OuterSize();
-    if (outer.height() != outer.width()) SetOuterSize({outer.width(), outer.width()});
+    // Window managers ignore a window's own size requests while they run a resize with the mouse:
+    // the square is asked for once the button is released.
+    if (PointerButtonsHeld()) {
+        squareRule_.UserResizing();
+        awaitRelease_.start();
+        DrawBoard();
+        return;
+    }
+    constexpr Qt::WindowStates kImposed =
+        Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
+    const bool normal = !(windowState() & kImposed);
+    if (const std::optional<QSize> square = squareRule_.Given(size(), FrameMargins(), normal)) {
+        SetOuterSize(square->grownBy(FrameMargins()));
+    }
     DrawBoard();
 }
 
@@ -307,6 +333,10 @@ void TForm1::SetDisplaySpeed(int flipDelay) {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    if (settingSize_) {
+        DrawBoard();
+        return;
+    }
     FollowFrame();  // before the square rule measures the window with the new frame
     FormResize();
 }
@@ -320,8 +350,8 @@ void TForm1::FollowFrame() {
     const QRect placed =
         sizedFrame_.isNull() ? CentredFrame(*this, outer) : QRect(frameGeometry().topLeft(), outer);
     sizedFrame_ = FrameMargins();
+    const QScopedValueRollback setting(settingSize_, true);
     setGeometry(placed.marginsRemoved(sizedFrame_));
-    KeepSquareWithFrame(*this, sizedFrame_);
 }
 
 // The handler that is waiting underneath (a pause, the search, a message) returns, sees the
@@ -348,8 +378,8 @@ QSize TForm1::OuterSize() const {
 
 void TForm1::SetOuterSize(QSize outer) {
     sizedFrame_ = FrameMargins();
+    const QScopedValueRollback setting(settingSize_, true);
     resize(outer.shrunkBy(sizedFrame_));
-    KeepSquareWithFrame(*this, sizedFrame_);
 }
 
 }  // namespace kurobi

@@ -3,6 +3,7 @@
 // user action through its handlers, and is the screen the game flow draws on (GameView).
 
 #include <QMainWindow>
+#include <QTimer>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -16,6 +17,7 @@
 #include "ui/platform_color_dialog.h"
 #include "ui/platform_sound.h"
 #include "ui/platform_wait.h"
+#include "ui/square_rule.h"
 #include "ui/tray_icon.h"
 
 class QMessageBox;
@@ -40,6 +42,8 @@ class TForm1 : public QMainWindow, public GameView {
     // The window's size including the frame that the window system puts around it, where it
     // tells; the board's geometry follows the outer width.
     QSize OuterSize() const;
+    // Asks the window system for this outer size. The square rule leaves the program's own
+    // sizes alone: it answers the sizes the window system gives.
     void SetOuterSize(QSize outer);
 
     // GameView.
@@ -138,6 +142,11 @@ class TForm1 : public QMainWindow, public GameView {
     Pauses pauses_;
     // The frame that the window's size was last set for.
     QMargins sizedFrame_;
+    SquareRule squareRule_;
+    // Runs while a given size waits for the mouse button's release.
+    QTimer awaitRelease_;
+    // While the program sets the window's size itself.
+    bool settingSize_ = false;
 };
 
 }  // namespace kurobi

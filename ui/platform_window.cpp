@@ -8,8 +8,6 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
-#include <algorithm>
-#include <array>
 #include <cstdlib>
 
 namespace kurobi {
@@ -31,27 +29,6 @@ class ExposeWatcher : public QObject {
   private:
     std::function<void()> handler_;
 };
-
-// WM_NORMAL_HINTS: a flag word, then the values of the flags' fields at fixed places.
-constexpr uint32_t kAspectFlag = 1u << 7;
-constexpr uint32_t kBaseSizeFlag = 1u << 8;
-constexpr int kAspectsAt = 11;  // minimum and maximum aspect, each as numerator and denominator
-constexpr int kBaseSizeAt = 15;
-using SizeHints = std::array<uint32_t, 18>;
-
-SizeHints ReadSizeHints(xcb_connection_t* connection, xcb_window_t window) {
-    SizeHints hints{};
-    const xcb_get_property_cookie_t cookie = xcb_get_property(
-        connection, 0, window, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, hints.size());
-    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr)) {
-        const auto* values = static_cast<const uint32_t*>(xcb_get_property_value(reply));
-        const size_t count =
-            std::min<size_t>(xcb_get_property_value_length(reply) / 4, hints.size());
-        std::copy_n(values, count, hints.begin());
-        std::free(reply);
-    }
-    return hints;
-}
 
 }  // namespace
 
@@ -75,28 +52,22 @@ void OnExposed(QWidget& window, std::function<void()> handler) {
     new ExposeWatcher(window.windowHandle(), std::move(handler));
 }
 
-// The hints keep (width - base width) / (height - base height) at 1 for the client area, which
-// makes the outer size square when the base sizes differ as the frame's height and width do.
-// Qt writes the hints anew with each size it sets, without an aspect; these are read and kept.
-void KeepSquareWithFrame(QWidget& window, QMargins frame) {
+bool PointerButtonsHeld() {
     // The offscreen platform answers as an X11 application too; its windows are not X windows.
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return false;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection || !window.windowHandle()) return;
-    const auto id = static_cast<xcb_window_t>(window.winId());
-    SizeHints hints = ReadSizeHints(connection, id);
-    // The frame as the window measures it, in device pixels: the window manager's square is
-    // then the window's own.
-    const int higher = qRound((frame.top() + frame.bottom() - frame.left() - frame.right()) *
-                              window.devicePixelRatio());
-    hints[0] |= kAspectFlag | kBaseSizeFlag;
-    std::fill_n(hints.begin() + kAspectsAt, 4, 1);
-    hints[kBaseSizeAt] = std::max(higher, 0);
-    hints[kBaseSizeAt + 1] = std::max(-higher, 0);
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS,
-                        XCB_ATOM_WM_SIZE_HINTS, 32, hints.size(), hints.data());
-    xcb_flush(connection);
+    if (!connection) return false;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    xcb_query_pointer_reply_t* reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root), nullptr);
+    if (!reply) return false;
+    constexpr uint16_t kButtons = XCB_KEY_BUT_MASK_BUTTON_1 | XCB_KEY_BUT_MASK_BUTTON_2 |
+                                  XCB_KEY_BUT_MASK_BUTTON_3 | XCB_KEY_BUT_MASK_BUTTON_4 |
+                                  XCB_KEY_BUT_MASK_BUTTON_5;
+    const bool held = (reply->mask & kButtons) != 0;
+    std::free(reply);
+    return held;
 }
 
 void DragWindow(QWidget& window) {

@@ -1,7 +1,6 @@
 #pragma once
-// Window-level calls: the program icon, centring, the window's exposes, the window manager's
-// hint that keeps the window square, moving the window by its body and the attention signal of
-// the corner effect.
+// Window-level calls: the program icon, centring, the window's exposes, the state of the mouse
+// buttons, moving the window by its body and the attention signal of the corner effect.
 
 #include <QIcon>
 #include <QMargins>
@@ -25,11 +24,9 @@ QRect CentredFrame(const QWidget& window, QSize outer);
 // from its first showing on: by then a window manager has put its frame around it.
 void OnExposed(QWidget& window, std::function<void()> handler);
 
-// Asks the window manager to keep the window square with its frame `frame` while the user
-// resizes it, the height following the width, rather than having each new size corrected
-// afterwards. Needs asking again after each size the program sets. Does nothing where the
-// window system has no such request.
-void KeepSquareWithFrame(QWidget& window, QMargins frame);
+// Whether a mouse button is held anywhere on the screen, as during a move or resize of a window
+// that the window manager runs with the mouse. False where the window system does not tell.
+bool PointerButtonsHeld();
 
 // Lets the window system move the window with the mouse, as if its caption had been grabbed.
 // Does nothing where the platform cannot (the offscreen platform, for one).

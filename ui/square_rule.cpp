@@ -4,13 +4,14 @@ namespace kurobi {
 
 std::optional<QSize> SquareRule::Given(QSize client, QMargins frame, bool normalState) {
     const QSize square = SquareClient(client.width() + frame.left() + frame.right(), frame);
+    const std::optional<QSize> asked = std::exchange(asked_, std::nullopt);
     if (!normalState || client == square) {
-        asked_.reset();
+        refused_.reset();
         return std::nullopt;
     }
-    // Given another size after asking for this square: the window system refused it. (A width
-    // of its own means a square not yet asked for.)
-    if (asked_ == square) return std::nullopt;
+    const Refusal answer{square, client};
+    if (asked == square) refused_ = answer;
+    if (refused_ == answer) return std::nullopt;
     asked_ = square;
     return square;
 }

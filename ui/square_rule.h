@@ -1,14 +1,15 @@
 #pragma once
 // The window's square rule, yielding to the desktop. In the window's normal state a size that the
 // window system gives the window is answered with a request for the square one of the same outer
-// width (the height follows the width). A desktop that keeps its own size instead (a tiling
-// compositor, a window manager's constraints) has the last word: the rule does not ask again for
-// the square it was just refused, so the window never chases a size it cannot get. Maximised or
-// full screen, the given size is taken as it is.
+// width (the height follows the width). A desktop that answers with a size of its own instead (a
+// tiling compositor, a window manager's constraints) has the last word: given that size again, the
+// rule does not ask again for the square it was just refused, so the window never chases a size
+// it cannot get. Maximised or full screen, the given size is taken as it is.
 
 #include <QMargins>
 #include <QSize>
 #include <optional>
+#include <utility>
 
 namespace kurobi {
 
@@ -18,12 +19,21 @@ class SquareRule {
     // `frame`, or nothing.
     std::optional<QSize> Given(QSize client, QMargins frame, bool normalState);
 
+    // The user is giving the window a size with the mouse: what comes answers no request.
+    void UserResizing() { asked_.reset(); }
+
     // The client size inside `frame` whose outer size is `outerWidth` square.
     static QSize SquareClient(int outerWidth, QMargins frame);
 
   private:
-    // The square last asked for, until the window is given it or another width.
+    struct Refusal {
+        QSize asked;
+        QSize given;
+        bool operator==(const Refusal&) const = default;
+    };
+    // The square asked for, until the window system answers with the next size it gives.
     std::optional<QSize> asked_;
+    std::optional<Refusal> refused_;
 };
 
 }  // namespace kurobi

@@ -1,7 +1,7 @@
 # Under a window manager that frames the window, the window is square with its frame from the
 # start, 403 pixels wide as created and centred, with the board for that width. Widened by the
-# user with the frame's corner grip, it is square again, with the board redrawn to three quarters
-# of the new width.
+# user with the frame's corner grip, it is square again once the button is released, with the
+# board redrawn to three quarters of the new width.
 #   square_window.sh path/to/kurobi
 source "$(dirname "$0")/desktop.sh"
 start_kurobi "$1"
@@ -21,8 +21,9 @@ xdotool mousemove $((x + width)) $((y + height + bottom / 2)) mousedown 1
 for step in 25 50 75 97; do
   xdotool mousemove $((x + width + step)) $((y + height + bottom / 2))
 done
-eventually outer_size_is "$main" "500 500" || fail "outer size $(outer_size "$main") after the resize"
+# The window manager runs the resize; the window takes its square once the button is released.
 xdotool mouseup 1
+eventually outer_size_is "$main" "500 500" || fail "outer size $(outer_size "$main") after the resize"
 # 500 wide: a 375-pixel surface, 46-pixel squares, a 368-pixel board.
 eventually board_background_is "366x366+9+*" || fail "board background $(board_background_box)"
 echo "after the resize: outer $(outer_size "$main"), client $(geometry "$main")"

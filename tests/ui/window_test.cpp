@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include "tests/ui/form_fixture.h"
 
@@ -30,17 +31,32 @@ TEST_F(WindowTest, StartUpState) {
     EXPECT_EQ(PixelAt(Canvas(), 1, 1), kTealPixel);
 }
 
+// A size that the window system gives is answered with the square of its width; one that the
+// program asks for itself is taken as it is.
 TEST_F(WindowTest, ResizingKeepsTheWindowSquareAndTheBoardAtThreeQuarters) {
     ShowAndSettle();
-    form.SetOuterSize({500, 300});
+    const QMargins frame = form.windowHandle()->frameMargins();
+    form.resize(QSize(500, 300).shrunkBy(frame));
     Settle();
     EXPECT_EQ(form.frameGeometry().size(), QSize(500, 500));
     EXPECT_EQ(Board()->size(), QSize(375, 375));
     EXPECT_EQ(form.State().CellSize, 46);
-    form.SetOuterSize({350, 600});
+    form.resize(QSize(350, 600).shrunkBy(frame));
     Settle();
     EXPECT_EQ(form.frameGeometry().size(), QSize(350, 350));
     EXPECT_EQ(form.State().CellSize, 262 / 8);
+}
+
+// A wide, low window (a tile, a maximised window) keeps the board within it, under the buttons.
+TEST_F(WindowTest, ABoardInAWideWindowFitsUnderTheButtons) {
+    ShowAndSettle();
+    form.SetOuterSize({1020, 400});
+    Settle();
+    QWidget* client = form.centralWidget();
+    EXPECT_EQ(Board()->geometry().bottom(), client->height() - 1);
+    EXPECT_EQ(Board()->width(), Board()->height());
+    EXPECT_LT(Board()->height(), 1020 * 3 / 4);
+    EXPECT_EQ(form.State().CellSize, Board()->width() / 8);
 }
 
 TEST_F(WindowTest, PaintingAtAnUnchangedSizeCausesNoFurtherPaint) {
