@@ -20,14 +20,30 @@ eventually() {
 # Starts the game binary in a new empty folder ($folder); sets $kurobi_pid, $main (its window)
 # and $icon (its notification icon). The game and the folder go when the test ends.
 start_kurobi() {
+  launch_kurobi "$1"
+  eventually icon_shown || fail "the notification icon did not show"
+  icon=$(icon_shown)
+}
+
+# Starts the game as start_kurobi does, without looking for its icon: sets $kurobi_pid and $main.
+# The game, the folder and the processes in $watchers go when the test ends.
+watchers=()
+launch_kurobi() {
   folder=$(mktemp -d "${TMPDIR:-/tmp}/kurobi-run.XXXXXX")
   (cd "$folder" && exec "$1") &
   kurobi_pid=$!
-  trap 'kill "$kurobi_pid" 2>/dev/null || true; wait "$kurobi_pid" 2>/dev/null || true; rm -rf "$folder"' EXIT
+  trap stop_kurobi EXIT
   eventually main_window_shown || fail "the window did not show"
   main=$(main_window_shown)
-  eventually icon_shown || fail "the notification icon did not show"
-  icon=$(icon_shown)
+}
+
+stop_kurobi() {
+  local pid
+  for pid in "${watchers[@]}" "$kurobi_pid"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$folder"
 }
 
 main_window_shown() {
@@ -94,3 +110,103 @@ board_background_box() {
 
 # `pattern` as in [[ == ]].
 board_background_is() { [[ "$(board_background_box)" == $1 ]]; }
+
+# Records every size the window manager gives the game's window from now on (its client area's
+# configure events), for smallest_size.
+record_sizes() {
+  xev -id "$main" -event structure >"$folder/sizes" &
+  watchers+=($!)
+}
+
+# "width height": the smallest client width and height recorded since record_sizes.
+smallest_size() {
+  sed -n 's/.*width \([0-9]*\), height \([0-9]*\).*/\1 \2/p' "$folder/sizes" |
+    awk 'NR == 1 || $1 < w {w = $1} NR == 1 || $2 < h {h = $2} END {print w, h}'
+}
+
+# Takes the bottom right corner of the window's frame, just outside its client area, and drags it
+# `dx` pixels to the right; the button stays down until the caller lets go.
+drag_frame_corner() {
+  local x y width height bottom step
+  read -r x y width height < <(geometry "$main")
+  read -r _ _ _ bottom < <(frame_extents "$main")
+  xdotool mousemove $((x + width)) $((y + height + bottom / 2)) mousedown 1
+  for step in 1 2 3 4; do
+    xdotool mousemove $((x + width + $1 * step / 4)) $((y + height + bottom / 2))
+  done
+}
+
+# The centre of square `column row` (counted from 1 at the top left) as "x y" in the window, from
+# a new grab: the board is eight equal squares a side, with a frame of one pixel around the
+# background.
+square_centre() {
+  local width left top cell
+  IFS='x+' read -r width _ left top < <(board_background_box)
+  cell=$(((width + 2) / 8))
+  echo $((left - 1 + ($1 - 1) * cell + cell / 2)) $((top - 1 + ($2 - 1) * cell + cell / 2))
+}
+
+# The colour ("rrggbb", upper case) at the centre of square `column row`.
+square_colour() {
+  local x y
+  read -r x y < <(square_centre "$1" "$2")
+  convert "$folder/grab.png" -format "%[hex:p{$x,$y}]" info: | cut -c1-6
+}
+
+disc_is() { [ "$(square_colour "$1" "$2")" = "$3" ]; }
+
+# Clicks the empty square `column row` until a disc lies there: the game ignores clicks while the
+# computer moves or the discs turn. On the player's turn only the player can put the disc there.
+take_square() {
+  local x y wx wy
+  disc_is "$1" "$2" 008080 || return 0
+  read -r x y < <(square_centre "$1" "$2")
+  read -r wx wy _ < <(geometry "$main")
+  xdotool mousemove $((wx + x)) $((wy + y)) click 1
+  ! disc_is "$1" "$2" 008080
+}
+
+# The D-Bus notification icons ("service/path") registered with the desktop's watcher.
+registered_items() {
+  gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
+    --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher \
+    RegisteredStatusNotifierItems | grep -o "'[^']*'" | tr -d "'"
+}
+
+# The game's own D-Bus notification icon, as "service path".
+game_item() {
+  local item service pid
+  for item in $(registered_items); do
+    service=${item%%/*}
+    pid=$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+      --method org.freedesktop.DBus.GetConnectionUnixProcessID "$service" |
+      sed -n 's/^(uint32 \([0-9]*\),)$/\1/p')
+    [ "$pid" = "$kurobi_pid" ] || continue
+    [ "$item" = "$service" ] && echo "$service /StatusNotifierItem" || echo "$service /${item#*/}"
+    return 0
+  done
+  return 1
+}
+
+# The properties of the D-Bus object at `service path` under `interface`, as gdbus prints them.
+properties() {
+  gdbus call --session --dest "$1" --object-path "$2" \
+    --method org.freedesktop.DBus.Properties.GetAll "$3"
+}
+
+# The labels of a D-Bus menu's items (DBusMenu) at `service path`, one a line.
+menu_labels() {
+  gdbus call --session --dest "$1" --object-path "$2" --method com.canonical.dbusmenu.GetLayout \
+    -- 0 -1 '[]' | grep -o "'label': <'[^']*'>" | sed "s/'label': <'\(.*\)'>/\1/"
+}
+
+# The menu windows shown on the screen, of any program, as window ids; false if there is none.
+menus_shown() {
+  local w menus=""
+  for w in $(xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}'); do
+    xwininfo -id "$w" | grep -q IsViewable &&
+      xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_POPUP_MENU &&
+      menus+="$w"$'\n'
+  done
+  [ -n "$menus" ] && printf %s "$menus"
+}

@@ -1,0 +1,39 @@
+# Maximised, the window takes the size the window manager gives it, and the board, its squares
+# sized by the smaller of three quarters of the width and the height under the buttons, lies
+# wholly inside it: a move in its bottom row is played where it was clicked.
+#   maximised_board.sh path/to/kurobi
+source "$(dirname "$0")/desktop.sh"
+launch_kurobi "$1"
+eventually window_settled || fail "the window did not settle: $(geometry "$main")"
+
+# "開始", left of "終了" on the row of buttons; the board starts 40 pixels below the row's top.
+IFS='x+' read -r _ _ _ board_top < <(board_background_box)
+xdotool mousemove --window "$main" 40 $((board_top - 1 - 40 + 16)) click 1
+
+# GNOME's key for maximising the window that has the focus, which the click gave it.
+active() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(printf '0x%x' "$main")"; }
+eventually active || fail "the window did not get the focus"
+xdotool key super+Up
+read -r _ _ screen_width screen_height < <(geometry root)
+eventually outer_size_is "$main" "$screen_width $screen_height" ||
+  fail "outer size $(outer_size "$main") when maximised"
+read -r _ _ width height < <(geometry "$main")
+inside() {
+  local w h x y
+  IFS='x+' read -r w h x y < <(board_background_box)
+  [ "$w" -eq "$h" ] && [ "$w" -gt 294 ] && [ $((x + w)) -lt "$width" ] && [ $((y + h)) -lt "$height" ]
+}
+eventually inside || fail "board background $(board_background_box) in a client area of ${width}x$height"
+echo "maximised: outer $(outer_size "$main"), client $(geometry "$main"), board $(board_background_box)"
+
+# Black's moves and the computer's replies at level 6, which leave black a move in the bottom row.
+for move in "5 6 4 6" "3 4 6 6" "4 7 3 8"; do
+  read -r column row reply_column reply_row <<<"$move"
+  eventually take_square "$column" "$row" || fail "no disc at $column $row after clicks on it"
+  eventually disc_is "$reply_column" "$reply_row" FFFFFF ||
+    fail "no white reply at $reply_column $reply_row"
+done
+eventually take_square 4 8 || fail "no disc at 4 8, in the bottom row, after clicks on it"
+# Black's, unless the computer's answer has turned it already.
+colour=$(square_colour 4 8)
+[ "$colour" = 000000 ] || [ "$colour" = FFFFFF ] || fail "colour $colour at 4 8"
