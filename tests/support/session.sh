@@ -115,10 +115,11 @@ wait_for_bus_name() {
   wait_for "$1 on the session bus" "$2" bus_name_owned "$1"
 }
 
-# Runs the command the session is for, with Qt programs on the X server and no sound server (a
-# program that looks for one finds nothing), and exits with its status: the session then stops.
+# Runs the command the session is for, with Qt programs on the X server (or on the Qt platform
+# named by `qt_platform`) and no sound server (a program that looks for one finds nothing), and
+# exits with its status: the session then stops.
 run_in_session() {
-  export QT_QPA_PLATFORM=xcb
+  export QT_QPA_PLATFORM=${qt_platform:-xcb}
   export PULSE_SERVER="unix:$session/no-sound-server"
   local status=0
   "$@" || status=$?
