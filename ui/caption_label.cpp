@@ -12,14 +12,22 @@ void CaptionLabel::SetCaption(const QString& caption) {
     if (caption == text()) return;
     setText(caption);
     const QFontMetrics metrics(font());
+    FitTo({metrics.horizontalAdvance(caption), metrics.height()});
+}
+
+void CaptionLabel::GrowToFit() {
+    const QFontMetrics metrics(font());
+    FitTo(size().expandedTo({metrics.horizontalAdvance(text()), metrics.height()}));
+}
+
+void CaptionLabel::FitTo(QSize text) {
     QRect bounds = geometry();
-    const int width = metrics.horizontalAdvance(caption);
     if (anchor_ == Anchor::Right) {
-        bounds.setLeft(bounds.right() + 1 - width);
+        bounds.setLeft(bounds.right() + 1 - text.width());
     } else {
-        bounds.setWidth(width);
+        bounds.setWidth(text.width());
     }
-    bounds.setHeight(metrics.height());
+    bounds.setHeight(text.height());
     setGeometry(bounds);
 }
 

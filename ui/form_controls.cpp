@@ -6,8 +6,14 @@
 namespace kurobi {
 namespace {
 
+// The Japanese Gothic faces that the controls are drawn in, the first one installed serving.
+// The Debian package depends on one of their packages (fonts-ipafont-gothic | fonts-noto-cjk).
+const QStringList kGothicFamilies = {QStringLiteral("IPAPGothic"),
+                                     QStringLiteral("Noto Sans CJK JP")};
+
 QFont Gothic(int pixels, bool bold) {
-    QFont font(QStringLiteral("IPAPGothic"));
+    QFont font;
+    font.setFamilies(kGothicFamilies);
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
@@ -34,6 +40,7 @@ CaptionLabel* ScoreLabel(QWidget* client, const char* name, QRect bounds,
     auto* label = Place(new CaptionLabel(client, anchor), name, bounds);
     label->setText(caption);
     label->setFont(Gothic(21, true));
+    label->GrowToFit();
     SetBlackText(label);
     return label;
 }

@@ -34,5 +34,25 @@ TEST(CaptionLabelTest, TheSameTextKeepsTheStoredSize) {
     EXPECT_EQ(label.geometry(), QRect(377, 208, 13, 19));
 }
 
+// A stored size too small for the text in the font it is drawn in grows, from its anchored edge;
+// one large enough stays.
+TEST(CaptionLabelTest, AStoredSizeGrowsToItsTextInItsOwnFont) {
+    CaptionLabel label(nullptr, CaptionLabel::Anchor::Right);
+    label.setText("YOU");
+    QFont big = label.font();
+    big.setPixelSize(40);
+    label.setFont(big);
+    label.setGeometry(312, 160, 44, 21);
+    label.GrowToFit();
+    const QFontMetrics metrics(big);
+    ASSERT_GT(metrics.horizontalAdvance("YOU"), 44);
+    EXPECT_EQ(label.width(), metrics.horizontalAdvance("YOU"));
+    EXPECT_EQ(label.geometry().right(), 312 + 44 - 1);
+    EXPECT_EQ(label.height(), metrics.height());
+    label.setGeometry(312, 160, 400, 100);
+    label.GrowToFit();
+    EXPECT_EQ(label.geometry(), QRect(312, 160, 400, 100));
+}
+
 }  // namespace
 }  // namespace kurobi

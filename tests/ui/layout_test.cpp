@@ -1,3 +1,4 @@
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -5,7 +6,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
+#include <algorithm>
 #include <vector>
+
+#include "ui/caption_label.h"
 
 #include "tests/ui/form_fixture.h"
 
@@ -75,7 +79,21 @@ TEST_F(LayoutTest, EveryControlAsStored) {
         QWidget* control = Find(stored.name);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->parentWidget(), client);
-        EXPECT_EQ(control->geometry(), stored.bounds);
+        if (auto* label = dynamic_cast<CaptionLabel*>(control)) {
+            // At least as stored, from the same edge, and large enough for its text as drawn.
+            const QFontMetrics metrics(label->font());
+            const bool right = label->alignment() & Qt::AlignRight;
+            EXPECT_EQ(right ? label->geometry().right() : label->x(),
+                      right ? stored.bounds.right() : stored.bounds.x());
+            EXPECT_EQ(label->y(), stored.bounds.y());
+            EXPECT_GE(label->width(), std::max(stored.bounds.width(),
+                                               metrics.horizontalAdvance(label->text())));
+            if (!label->text().isEmpty()) {
+                EXPECT_GE(label->height(), metrics.height());
+            }
+        } else {
+            EXPECT_EQ(control->geometry(), stored.bounds);
+        }
         if (stored.caption) {
             EXPECT_EQ(CaptionOf(control), QString::fromUtf8(stored.caption));
         }
