@@ -136,6 +136,21 @@ drag_frame_corner() {
   done
 }
 
+# A double click on the middle of the window's title bar, by which GNOME's and Xfce's window
+# managers maximise a window.
+double_click_title() {
+  local x y width top
+  read -r x y width _ < <(geometry "$main")
+  read -r _ _ top _ < <(frame_extents "$main")
+  xdotool mousemove $((x + width / 2)) $((y - top / 2)) click --repeat 2 --delay 80 1
+}
+
+maximised() {
+  local state
+  state=$(xprop -id "$main" _NET_WM_STATE)
+  [[ "$state" == *_NET_WM_STATE_MAXIMIZED_HORZ* && "$state" == *_NET_WM_STATE_MAXIMIZED_VERT* ]]
+}
+
 # The centre of square `column row` (counted from 1 at the top left) as "x y" in the window, from
 # a new grab: the board is eight equal squares a side, with a frame of one pixel around the
 # background.

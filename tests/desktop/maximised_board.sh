@@ -10,20 +10,18 @@ eventually window_settled || fail "the window did not settle: $(geometry "$main"
 IFS='x+' read -r _ _ _ board_top < <(board_background_box)
 xdotool mousemove --window "$main" 40 $((board_top - 1 - 40 + 16)) click 1
 
-# GNOME's key for maximising the window that has the focus, which the click gave it.
-active() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(printf '0x%x' "$main")"; }
-eventually active || fail "the window did not get the focus"
-xdotool key super+Up
+double_click_title  # the window managers' way to maximise
 read -r _ _ screen_width screen_height < <(geometry root)
-eventually outer_size_is "$main" "$screen_width $screen_height" ||
-  fail "outer size $(outer_size "$main") when maximised"
-read -r _ _ width height < <(geometry "$main")
-inside() {
-  local w h x y
+# The whole screen, and the whole board inside the client area.
+board_fits() {
+  local width height w h x y
+  maximised && outer_size_is "$main" "$screen_width $screen_height" || return 1
+  read -r _ _ width height < <(geometry "$main")
   IFS='x+' read -r w h x y < <(board_background_box)
   [ "$w" -eq "$h" ] && [ "$w" -gt 294 ] && [ $((x + w)) -lt "$width" ] && [ $((y + h)) -lt "$height" ]
 }
-eventually inside || fail "board background $(board_background_box) in a client area of ${width}x$height"
+eventually board_fits || fail "$(xprop -id "$main" _NET_WM_STATE), outer size $(outer_size "$main"),
+  client area $(geometry "$main"), board background $(board_background_box)"
 echo "maximised: outer $(outer_size "$main"), client $(geometry "$main"), board $(board_background_box)"
 
 # Black's moves and the computer's replies at level 6, which leave black a move in the bottom row.
@@ -37,3 +35,5 @@ eventually take_square 4 8 || fail "no disc at 4 8, in the bottom row, after cli
 # Black's, unless the computer's answer has turned it already.
 colour=$(square_colour 4 8)
 [ "$colour" = 000000 ] || [ "$colour" = FFFFFF ] || fail "colour $colour at 4 8"
+maximised && outer_size_is "$main" "$screen_width $screen_height" ||
+  fail "no longer maximised: outer size $(outer_size "$main")"
