@@ -9,8 +9,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/desktop.sh"
 # game and the folder go when the test ends.
 start_game() {
   folder=$(mktemp -d "${TMPDIR:-/tmp}/kurobi-run.XXXXXX")
+  local binary
+  binary=$(realpath "$1")
   started_ms=$(now_ms)
-  (cd "$folder" && exec "$1") &
+  (cd "$folder" && exec "$binary") &
   kurobi_pid=$!
   trap 'kill "$kurobi_pid" 2>/dev/null || true; wait "$kurobi_pid" 2>/dev/null || true; rm -rf "$folder"' EXIT
 }
