@@ -187,9 +187,15 @@ void TForm1::ProcessEvents() {
 
 void TForm1::FlashWindow() {
     // The caption cannot be inverted from here: the window's background flashes instead, and
-    // the window system is asked to draw attention to the window as well.
-    client_->SetHighlighted(!client_->Highlighted());
-    if (client_->Highlighted()) RequestAttention(*this, kFlashStepMs);
+    // the window system is asked to draw attention to the window as well. Where it cannot be
+    // asked, the caption's text flashes, which the title bar and the taskbar show.
+    const bool on = !client_->Highlighted();
+    client_->SetHighlighted(on);
+    if (!AttentionRequestable()) {
+        setWindowTitle(QString::fromUtf8(on ? kFlashingCaption : kFormCaption));
+    } else if (on) {
+        RequestAttention(*this, kFlashStepMs);
+    }
 }
 
 void TForm1::ShowMessage(std::string_view text) {

@@ -27,6 +27,8 @@ namespace kurobi {
 // The window caption and the application title differ by the point after "ver".
 inline constexpr char kFormCaption[] = "Kurobiver1.17";
 inline constexpr char kApplicationTitle[] = "Kurobiver.1.17";
+// The caption in the flashing steps of the corner effect, where only the caption can flash.
+inline constexpr char kFlashingCaption[] = "◆ Kurobiver1.17 ◆";
 
 class TForm1 : public QMainWindow, public GameView {
     Q_OBJECT

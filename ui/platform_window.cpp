@@ -74,6 +74,10 @@ void DragWindow(QWidget& window) {
     if (QWindow* handle = window.windowHandle()) handle->startSystemMove();
 }
 
+bool AttentionRequestable() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void RequestAttention(QWidget& window, int ms) {
     QApplication::alert(&window, ms);
 }

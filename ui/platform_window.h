@@ -32,6 +32,9 @@ bool PointerButtonsHeld();
 // Does nothing where the platform cannot (the offscreen platform, for one).
 void DragWindow(QWidget& window);
 
+// Whether the window system can be asked to draw attention to a window. Qt's Wayland plugin
+// (6.4) has no such request.
+bool AttentionRequestable();
 // Asks the window system to draw attention to the window for `ms` milliseconds (the taskbar
 // entry or the caption flashes). The active window is left as it is.
 void RequestAttention(QWidget& window, int ms);
