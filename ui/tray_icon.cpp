@@ -22,16 +22,27 @@ TrayIcon::TrayIcon(const QIcon& icon, const QString& tip, std::function<bool()> 
 TrayIcon::~TrayIcon() { Remove(); }
 
 void TrayIcon::Add() {
-    if (available_()) icon_.show();
+    if (IsShown()) return;
+    if (StatusNotifierItem::HostPresent()) {
+        item_ = std::make_unique<StatusNotifierItem>(icon_.icon(), icon_.toolTip(), *popupMenu2_);
+        connect(item_.get(), &StatusNotifierItem::MenuRequested, this, &TrayIcon::OpenMenu);
+    } else if (available_()) {
+        icon_.show();
+    }
 }
 
-void TrayIcon::Remove() { icon_.hide(); }
+void TrayIcon::Remove() {
+    item_.reset();
+    icon_.hide();
+}
 
-bool TrayIcon::IsShown() const { return icon_.isVisible(); }
+bool TrayIcon::IsShown() const { return item_ || icon_.isVisible(); }
 
 void TrayIcon::TrayMessage(QSystemTrayIcon::ActivationReason reason) {
     if (reason != QSystemTrayIcon::Trigger) return;  // only the left button opens the menu
-    popupMenu2_->popup(QCursor::pos());
+    OpenMenu(QCursor::pos());
 }
+
+void TrayIcon::OpenMenu(QPoint position) { popupMenu2_->popup(position); }
 
 }  // namespace kurobi
