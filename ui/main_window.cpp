@@ -19,6 +19,8 @@ constexpr QSize kCreatedSize(403, 433);
 constexpr ColorRef kDefaultBoardColor = 0x808000;
 constexpr int kDefaultFlipDelay = 80;
 constexpr int kMinimisedWidth = 430;
+// However the desktop sizes the window: the row of buttons whole, and a board under it.
+constexpr QSize kSmallestClient(257, 200);
 // How often a resize that waits for the mouse button's release looks at the button.
 constexpr int kReleasePollMs = 50;
 // The game flow waits this long between two toggles of the corner flash.
@@ -53,6 +55,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<G
     controls_ = BuildFormControls(client_);
     menu_ = BuildMainMenu(this);
     setMenuBar(menu_.MainMenu1);
+    setMinimumSize(kSmallestClient);
     // The platform window first: where it knows its frame, the created size includes it.
     create();
     SetOuterSize(kCreatedSize);
