@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
   }
   zwlr_virtual_pointer_v1_destroy(pointer);
   zwlr_virtual_pointer_manager_v1_destroy(manager);
+  wl_registry_destroy(registry);
   wl_display_roundtrip(display);
   wl_display_disconnect(display);
   return 0;
