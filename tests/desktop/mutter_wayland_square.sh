@@ -17,24 +17,32 @@ square_and_wider_than() {
   grab_window && read -r w h _ <<<"$window" && [ "$w" -eq "$h" ] && [ "$w" -gt "$1" ] &&
     board=$(board_in "$folder/grab.png") && board_inside "$window"
 }
-soon square_and_wider_than 100 || fail "not square with the board inside at the start: window $window, board $board"
+soon square_and_wider_than 100 ||
+  fail "not square with the board inside at the start: window $window, board $board"
 echo "at the start: window $window, board $board (width height x y)"
 
 # Qt's decorations are 3 pixels wide at the sides and the bottom; the corner's are the last ones.
+# The pointer ends away from the window, where mutter draws it apart.
 read -r width height x y <<<"$window"
-xdotool mousemove --window "$MUTTER_OUTPUT_WINDOW" $((x + width - 2)) $((y + height - 2)) sleep 0.1 mousedown 1
+move_to() { xdotool mousemove --window "$MUTTER_OUTPUT_WINDOW" "$1" "$2" sleep 0.1; }
+move_to $((x + width - 2)) $((y + height - 2))
+xdotool mousedown 1
 for step in 25 50 75 100; do
-  xdotool mousemove --window "$MUTTER_OUTPUT_WINDOW" $((x + width - 2 + step)) $((y + height - 2 + step / 2)) sleep 0.1
+  move_to $((x + width - 2 + step)) $((y + height - 2 + step / 2))
 done
-xdotool mouseup 1 mousemove --window "$MUTTER_OUTPUT_WINDOW" 5 595
-soon square_and_wider_than "$width" || fail "not square and wider after the resize: window $window, board $board"
+xdotool mouseup 1
+move_to 5 595
+soon square_and_wider_than "$width" ||
+  fail "not square and wider after the resize: window $window, board $board"
 echo "after the resize: window $window, board $board"
 
 # Qt's maximise button: the second from the right of the title bar, 18 pixels wide and 5 apart,
 # the last one 8 pixels from the edge.
 read -r width height x y <<<"$window"
 click $((x + width - 40)) $((y + 15))
-maximised() { grab_window && [ "$window" = "800 600 0 0" ] && grab_board && board_inside "$window"; }
+maximised() {
+  grab_window && [ "$window" = "800 600 0 0" ] && grab_board && board_inside "$window"
+}
 soon maximised || fail "maximised: window $window, board $board"
 echo "maximised: window $window, board $board"
 

@@ -8,7 +8,8 @@ start_game "$1"
 # The client area, as "width height x y" on the output.
 client_area() {
   swaymsg -t get_tree | jq -re --argjson pid "$kurobi_pid" '.. | objects | select(.pid? == $pid) |
-    "\(.window_rect.width) \(.window_rect.height) \(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y)"'
+    "\(.window_rect.width) \(.window_rect.height)",
+    "\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y)"' | paste -sd' '
 }
 eventually client_area || fail "the window did not show"
 echo "mapped (at its first frame) within $(($(now_ms) - started_ms)) ms of the start"

@@ -22,25 +22,30 @@ soon registered_by_game || fail "the game registered no item with the watcher"
 
 # The icon: what is not the bar's own colour in its 24-pixel strip along the top.
 icon_shown() {
-  grab "$folder/before.png" && icon=$(largest_region "$folder/before.png" -crop 1280x24+0+0 \
-    +repage -fill black -opaque '#303030' -fill white +opaque black) && [ -n "$icon" ]
+  grab "$folder/before.png" && icon=$(largest_region "$folder/before.png" \
+    -crop "${output%x*}x24+0+0" +repage -fill black -opaque '#303030' -fill white +opaque black) &&
+    [ -n "$icon" ]
 }
 soon icon_shown || fail "no icon in the bar"
 read -r icon_width icon_height icon_x icon_y <<<"$icon"
 click $((icon_x + icon_width / 2)) $((icon_y + icon_height / 2))
 
-# The menu: what has changed on the screen since.
+# The menu: what has changed on the screen since, and more than the icon's own highlight.
 menu_shown() {
   grab "$folder/after.png" && menu=$(largest_region "$folder/before.png" "$folder/after.png" \
-    -compose difference -composite -threshold 0) && [ -n "$menu" ]
+    -compose difference -composite -threshold 0) && [ "${menu%% *}" -gt $((2 * icon_width)) ]
 }
 soon menu_shown || fail "a left press on the icon opened no menu"
 read -r width height x y <<<"$menu"
 echo "icon $icon, menu $menu (width height x y)"
-game_windows() { swaymsg -t get_tree | jq --argjson pid "$kurobi_pid" '[.. | objects | select(.pid? == $pid)] | length'; }
+game_windows() {
+  swaymsg -t get_tree |
+    jq --argjson pid "$kurobi_pid" '[.. | objects | select(.pid? == $pid)] | length'
+}
 [ "$(game_windows)" -eq 1 ] || fail "the menu is a window of the game's own, not the bar's"
 [ "$x" -le $((icon_x + icon_width)) ] && [ $((x + width)) -ge "$icon_x" ] &&
-  [ "$y" -le $((icon_y + icon_height + 8)) ] || fail "the menu is at $x $y, the icon at $icon_x $icon_y"
+  [ "$y" -le $((icon_y + icon_height + 8)) ] ||
+  fail "the menu is at $x $y, the icon at $icon_x $icon_y"
 [ ! -e "$folder/Kurobi.ini" ] || fail "settings written before the end"
 
 click $((x + width / 2)) $((y + height / 2))

@@ -14,7 +14,8 @@ start_game() {
   started_ms=$(now_ms)
   (cd "$folder" && exec "$binary") &
   kurobi_pid=$!
-  trap 'kill "$kurobi_pid" 2>/dev/null || true; wait "$kurobi_pid" 2>/dev/null || true; rm -rf "$folder"' EXIT
+  trap 'kill "$kurobi_pid" 2>/dev/null || true; wait "$kurobi_pid" 2>/dev/null || true
+    rm -rf "$folder"' EXIT
 }
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
@@ -82,7 +83,8 @@ disc_in() {
   local x y bw bh
   read -r x y < <(square "$1" "$2")
   read -r bw bh _ <<<"$board"
-  case "$(convert "$folder/grab.png" -format "%[pixel:p{$((x - bw / 40)),$((y - bh / 40))}]" info:)" in
+  x=$((x - bw / 40)) y=$((y - bh / 40))
+  case "$(convert "$folder/grab.png" -format "%[pixel:p{$x,$y}]" info:)" in
     white | "srgb(255,255,255)") [ "$3" = white ] ;;
     black | "srgb(0,0,0)") [ "$3" = black ] ;;
     *) false ;;
