@@ -136,13 +136,20 @@ drag_frame_corner() {
   done
 }
 
-# A double click on the middle of the window's title bar, by which GNOME's and Xfce's window
-# managers maximise a window.
-double_click_title() {
-  local x y width top
+# Double-clicks the middle of the window's title bar, by which GNOME's and Xfce's window managers
+# maximise a window, until the window is maximised: mutter, now and then, lets the double click
+# that comes soon after the window has settled go by.
+maximise_by_title() {
+  local x y width top tries
+  maximised && return 0
   read -r x y width _ < <(geometry "$main")
   read -r _ _ top _ < <(frame_extents "$main")
   xdotool mousemove $((x + width / 2)) $((y - top / 2)) click --repeat 2 --delay 80 1
+  for ((tries = 30; tries > 0; tries--)); do
+    maximised && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 maximised() {
