@@ -27,6 +27,13 @@ icon_shown() {
     [ -n "$icon" ]
 }
 soon icon_shown || fail "no icon in the bar"
+# The screen at rest before the press (the game may still be laying out its window), so that
+# what changes after the press is the menu.
+at_rest() {
+  mv "$folder/before.png" "$folder/earlier.png" && grab "$folder/before.png" &&
+    compare -metric AE "$folder/earlier.png" "$folder/before.png" null:
+}
+soon at_rest || fail "the screen did not come to rest"
 read -r icon_width icon_height icon_x icon_y <<<"$icon"
 click $((icon_x + icon_width / 2)) $((icon_y + icon_height / 2))
 
