@@ -7,6 +7,7 @@
 #include <QScopedValueRollback>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "engine/levels.h"
 #include "ui/board_drawing.h"
@@ -16,13 +17,17 @@ namespace kurobi {
 namespace {
 
 constexpr QSize kCreatedSize(403, 433);
+// A Wayland compositor that draws the frame itself tells no frame to square the window by once
+// shown, and keeps the first size as the window's own: there the window starts square.
+constexpr QSize kCreatedOnWayland(403, 403);
 constexpr ColorRef kDefaultBoardColor = 0x808000;
 constexpr int kDefaultFlipDelay = 80;
 constexpr int kMinimisedWidth = 430;
 // However the desktop sizes the window: the row of buttons whole, and a board under it.
 constexpr QSize kSmallestClient(257, 200);
-// How often a resize that waits for the mouse button's release looks at the button.
-constexpr int kReleasePollMs = 50;
+// A given size is answered once the window system has been quiet this long: a window manager
+// tells the window's new state (maximised) just after its new size.
+constexpr int kSettleMs = 100;
 // The game flow waits this long between two toggles of the corner flash.
 constexpr int kFlashStepMs = 150;
 
@@ -58,7 +63,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), state_(std::make_unique<G
     setMinimumSize(kSmallestClient);
     // The platform window first: where it knows its frame, the created size includes it.
     create();
-    SetOuterSize(kCreatedSize);
+    SetOuterSize(OnWayland() ? kCreatedOnWayland : kCreatedSize);
     ConnectHandlers();
     FormCreate();
 }
@@ -86,15 +91,15 @@ void TForm1::ConnectHandlers() {
     c.PB_Ban->OnMouseDown([this](Qt::MouseButton b, QPoint p) { PB_BanMouseDown(b, p); });
     c.PB_Ban->OnMouseUp([this](Qt::MouseButton b, QPoint p) { PB_BanMouseUp(b, p); });
     client_->OnBareLeftPress([this] { DragWindow(*this); });
-    awaitRelease_.setInterval(kReleasePollMs);
-    connect(&awaitRelease_, &QTimer::timeout, this, [this] {
-        if (PointerButtonsHeld()) return;
-        awaitRelease_.stop();
-        FormResize();
-    });
-    // After the expose: a resize in the middle of it puts the window in the wrong place.
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettleMs);
+    connect(&settle_, &QTimer::timeout, this, &TForm1::FormResize);
+    // The window is made square with its first frame as soon as it shows, so that it is seen
+    // square and centred from the start; later frames are followed once the window system has
+    // settled. After the expose: a resize in the middle of it puts the window in the wrong place.
     OnExposed(*this, [this] {
-        QMetaObject::invokeMethod(this, &TForm1::FollowFrame, Qt::QueuedConnection);
+        if (std::exchange(exposed_, true)) return;
+        QMetaObject::invokeMethod(this, &TForm1::SquareAtFirstShow, Qt::QueuedConnection);
     });
 }
 
@@ -194,7 +199,7 @@ void TForm1::FlashWindow() {
     // asked, the caption's text flashes, which the title bar and the taskbar show.
     const bool on = !client_->Highlighted();
     client_->SetHighlighted(on);
-    if (!AttentionRequestable()) {
+    if (OnWayland()) {
         setWindowTitle(QString::fromUtf8(on ? kFlashingCaption : kFormCaption));
     } else if (on) {
         RequestAttention(*this, kFlashStepMs);
@@ -315,17 +320,22 @@ void TForm1::FormResize() {
     // the square is asked for once the button is released.
     if (PointerButtonsHeld()) {
         squareRule_.UserResizing();
-        awaitRelease_.start();
-        DrawBoard();
+        settle_.start();
         return;
     }
     constexpr Qt::WindowStates kImposed =
         Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
     const bool normal = !(windowState() & kImposed);
-    if (const std::optional<QSize> square = squareRule_.Given(size(), FrameMargins(), normal)) {
+    // Maximised, a window manager frames the window otherwise; the frame is followed only in the
+    // normal state.
+    if (normal) FollowFrame();
+    // Where the window system does not tell the frame (a Wayland compositor that draws its own,
+    // sway's), a size it gives cannot be told from a tile, and Qt takes a size asked for in a
+    // tile as granted while the compositor shows only the tile: such sizes are kept as given.
+    const bool own = normal && !FrameMargins().isNull();
+    if (const std::optional<QSize> square = squareRule_.Given(size(), FrameMargins(), own)) {
         SetOuterSize(square->grownBy(FrameMargins()));
     }
-    DrawBoard();
 }
 
 void TForm1::SelectLevel(int level) {
@@ -340,18 +350,18 @@ void TForm1::SetDisplaySpeed(int flipDelay) {
     menu_.K19->setChecked(flipDelay == 300);
 }
 
+// The board fits the window at once; the square is asked for when the window system has settled.
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (settingSize_) {
-        DrawBoard();
-        return;
-    }
-    FollowFrame();  // before the square rule measures the window with the new frame
-    FormResize();
+    if (!settingSize_) settle_.start();
+    DrawBoard();
 }
 
 void TForm1::FollowFrame() {
-    if (FrameMargins() == sizedFrame_) return;
+    if (FrameMargins() != sizedFrame_) SquareWithFrame();
+}
+
+void TForm1::SquareWithFrame() {
     const int outerWidth = width() + sizedFrame_.left() + sizedFrame_.right();
     const QSize outer(outerWidth, outerWidth);
     // A window that had no frame was centred without it. Size and place go in one request, as
@@ -361,6 +371,11 @@ void TForm1::FollowFrame() {
     sizedFrame_ = FrameMargins();
     const QScopedValueRollback setting(settingSize_, true);
     setGeometry(placed.marginsRemoved(sizedFrame_));
+    setClient_ = size();
+}
+
+void TForm1::SquareAtFirstShow() {
+    if (size() == setClient_) SquareWithFrame();
 }
 
 // The handler that is waiting underneath (a pause, the search, a message) returns, sees the
@@ -389,6 +404,7 @@ void TForm1::SetOuterSize(QSize outer) {
     sizedFrame_ = FrameMargins();
     const QScopedValueRollback setting(settingSize_, true);
     resize(outer.shrunkBy(sizedFrame_));
+    setClient_ = size();
 }
 
 }  // namespace kurobi

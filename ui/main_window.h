@@ -113,10 +113,15 @@ class TForm1 : public QMainWindow, public GameView {
     // The frame the window system puts around the window, where it tells.
     QMargins FrameMargins() const;
     // A window manager frames the window only once it is shown; the frame is known from the
-    // window's first expose on. When the frame has changed, the outer width stays what it was
-    // set to and the client area gives way to the frame (the resize squares the window); a
-    // window that had no frame before is centred anew.
+    // window's first expose on. When the frame has changed, the window is squared with it.
     void FollowFrame();
+    // Asks for the square outer size of the outer width the window was last set to with its
+    // frame, the client area giving way to the frame; a window that had no frame before is
+    // centred anew.
+    void SquareWithFrame();
+    // Shown for the first time: square with the frame it now has, unless the window system has
+    // given it a size of its own meanwhile (a tiling compositor's).
+    void SquareAtFirstShow();
 
     // "Kurobi.ini": read into the speed, colour and level as their menu items set them;
     // written from them. Neither reports anything.
@@ -145,10 +150,13 @@ class TForm1 : public QMainWindow, public GameView {
     // The frame that the window's size was last set for.
     QMargins sizedFrame_;
     SquareRule squareRule_;
-    // Runs while a given size waits for the mouse button's release.
-    QTimer awaitRelease_;
+    // Runs from a size the window system gives until the square rule answers it.
+    QTimer settle_;
     // While the program sets the window's size itself.
     bool settingSize_ = false;
+    bool exposed_ = false;
+    // The client size that the program last set.
+    QSize setClient_;
 };
 
 }  // namespace kurobi

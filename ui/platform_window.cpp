@@ -74,8 +74,8 @@ void DragWindow(QWidget& window) {
     if (QWindow* handle = window.windowHandle()) handle->startSystemMove();
 }
 
-bool AttentionRequestable() {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void RequestAttention(QWidget& window, int ms) {

@@ -32,9 +32,10 @@ bool PointerButtonsHeld();
 // Does nothing where the platform cannot (the offscreen platform, for one).
 void DragWindow(QWidget& window);
 
-// Whether the window system can be asked to draw attention to a window. Qt's Wayland plugin
-// (6.4) has no such request.
-bool AttentionRequestable();
+// Whether the program runs as a Wayland client, where a compositor decides much that an X window
+// manager leaves to the window: Qt's Wayland plugin (6.4) has no request for attention, and a
+// compositor keeps a window's first size as its own (sway floats a window at it).
+bool OnWayland();
 // Asks the window system to draw attention to the window for `ms` milliseconds (the taskbar
 // entry or the caption flashes). The active window is left as it is.
 void RequestAttention(QWidget& window, int ms);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QMouseEvent>
 #include <QWidget>
@@ -76,6 +77,15 @@ class FormTestOf : public ::testing::Test {
     }
     static void Settle() {
         for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    }
+    // Handles events until `done` holds, for at most five seconds; whether it came to hold.
+    template <class Condition>
+    static bool SettleUntil(Condition done) {
+        QDeadlineTimer deadline(5000);
+        while (!done() && !deadline.hasExpired()) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        return done();
     }
 
   private:

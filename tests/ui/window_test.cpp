@@ -37,13 +37,13 @@ TEST_F(WindowTest, ResizingKeepsTheWindowSquareAndTheBoardAtThreeQuarters) {
     ShowAndSettle();
     const QMargins frame = form.windowHandle()->frameMargins();
     form.resize(QSize(500, 300).shrunkBy(frame));
-    Settle();
-    EXPECT_EQ(form.frameGeometry().size(), QSize(500, 500));
+    ASSERT_TRUE(SettleUntil([&] { return form.frameGeometry().size() == QSize(500, 500); }))
+        << form.frameGeometry().height();
     EXPECT_EQ(Board()->size(), QSize(375, 375));
     EXPECT_EQ(form.State().CellSize, 46);
     form.resize(QSize(350, 600).shrunkBy(frame));
-    Settle();
-    EXPECT_EQ(form.frameGeometry().size(), QSize(350, 350));
+    ASSERT_TRUE(SettleUntil([&] { return form.frameGeometry().size() == QSize(350, 350); }))
+        << form.frameGeometry().height();
     EXPECT_EQ(form.State().CellSize, 262 / 8);
 }
 
