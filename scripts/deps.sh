@@ -11,7 +11,7 @@ KUROBI_PACKAGES=(
   xvfb xauth fonts-ipafont-gothic
   openbox trayer xdotool imagemagick x11-utils x11-apps dbus libglib2.0-bin
   mutter xfwm4 xfce4-panel xfconf
-  sway waybar grim xwayland qt6-wayland libwayland-dev libwayland-bin
+  sway waybar grim jq xwayland qt6-wayland libwayland-dev libwayland-bin
   mmdebstrap
   clang libclang-rt-14-dev llvm
   desktop-file-utils appstream lintian dpkg-dev file
