@@ -17,6 +17,17 @@ eventually() {
   return 1
 }
 
+# Polls `condition...` as eventually does, but for up to `seconds` by the clock: a try that grabs
+# a large window takes longer than a tenth of a second.
+within() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
 # Starts the game binary in a new empty folder ($folder); sets $kurobi_pid, $main (its window)
 # and $icon (its notification icon). The game and the folder go when the test ends.
 start_kurobi() {

@@ -7,21 +7,21 @@ source "$(dirname "$0")/desktop.sh"
 launch_kurobi "$1"
 record_sizes
 
-eventually frame_extents "$main" || fail "the window manager gave the window no frame"
+within 30 frame_extents "$main" || fail "the window manager gave the window no frame"
 read -r left right top bottom < <(frame_extents "$main")
 [ $((left + right)) -ne $((top + bottom)) ] || fail "a frame as high as wide proves nothing"
-eventually window_settled || fail "not square and centred at the start: $(geometry "$main")"
+within 30 window_settled || fail "not square and centred at the start: $(geometry "$main")"
 outer_size_is "$main" "403 403" || fail "outer size $(outer_size "$main") at the start"
 # 403 wide: 37-pixel squares, a 296-pixel board inside its one-pixel frame.
-eventually board_background_is "294x294+9+*" || fail "board background $(board_background_box)"
+within 30 board_background_is "294x294+9+*" || fail "board background $(board_background_box)"
 echo "at the start: outer $(outer_size "$main"), client $(geometry "$main"), board $(board_background_box)"
 read -r _ _ start_width start_height < <(geometry "$main")
 
 drag_frame_corner 97
 xdotool mouseup 1
-eventually outer_size_is "$main" "500 500" || fail "outer size $(outer_size "$main") after the resize"
+within 30 outer_size_is "$main" "500 500" || fail "outer size $(outer_size "$main") after the resize"
 # 500 wide: 46-pixel squares, a 368-pixel board.
-eventually board_background_is "366x366+9+*" || fail "board background $(board_background_box)"
+within 30 board_background_is "366x366+9+*" || fail "board background $(board_background_box)"
 echo "after the resize: outer $(outer_size "$main"), client $(geometry "$main"), board $(board_background_box)"
 
 read -r width height < <(smallest_size)

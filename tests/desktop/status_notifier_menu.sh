@@ -5,13 +5,13 @@
 #   status_notifier_menu.sh path/to/kurobi
 source "$(dirname "$0")/desktop.sh"
 panel_shown() { xdotool search --onlyvisible --class '^xfce4-panel$' | head -n1 | grep .; }
-eventually panel_shown || fail "no panel"
+within 30 panel_shown || fail "no panel"
 panel=$(panel_shown)
 # The screen without the icon, to find the icon by.
 before=$(import -window root png:- | base64 -w0)
 launch_kurobi "$1"
 
-eventually game_item || fail "the game's icon is not registered: $(registered_items)"
+within 30 game_item || fail "the game's icon is not registered: $(registered_items)"
 read -r service path < <(game_item)
 # Its properties, less the pixels of its images.
 item=$(properties "$service" "$path" org.kde.StatusNotifierItem | sed 's/\[\(byte \)\?0x[^]]*\]/[…]/g')
@@ -33,13 +33,13 @@ icon_box() {
     -fill white +opaque black -bordercolor black -border 1 -format '%@' info: |
     awk -F'[x+]' -v x="$x" -v y="$y" '$1 > 0 {print x + $3 - 1, y + $4 - 1, $1, $2}' | grep .
 }
-eventually icon_box || fail "the panel did not show the icon"
+within 30 icon_box || fail "the panel did not show the icon"
 read -r x y width height < <(icon_box)
 echo "icon at ${width}x$height+$x+$y"
 
 ! menus_shown || fail "a menu is open before the click: $(menus_shown)"
 xdotool mousemove $((x + width / 2)) $((y + height / 2)) click 1
-eventually menus_shown || fail "a left click on the icon opened no menu"
+within 30 menus_shown || fail "a left click on the icon opened no menu"
 menu=$(menus_shown)
 [ "$(wc -l <<<"$menu")" -eq 1 ] || fail "more than one menu: $menu"
 read -r mx my mwidth mheight < <(geometry "$menu")
@@ -53,6 +53,6 @@ gap=8
 
 xdotool mousemove $((mx + mwidth / 2)) $((my + mheight / 2)) click 1
 game_ended() { ! kill -0 "$kurobi_pid" 2>/dev/null; }
-eventually game_ended || fail "choosing the menu's item did not end the program"
+within 30 game_ended || fail "choosing the menu's item did not end the program"
 wait "$kurobi_pid" || fail "the program ended with status $?"
 [ "$(stat -c %s "$folder/Kurobi.ini")" -eq 60 ] || fail "Kurobi.ini: $(od -c "$folder/Kurobi.ini")"
