@@ -53,17 +53,17 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemPrope
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event);
 
-// The exported object, to be registered on a bus connection under the interface kInterface.
+// The exported object, to be registered on a bus connection; the interface's name is the class's.
 // Constructing one registers the types above with QtDBus.
 class DBusMenu : public QObject {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
     Q_PROPERTY(uint Version READ Version)
     Q_PROPERTY(QString TextDirection READ TextDirection)
     Q_PROPERTY(QString Status READ Status)
     Q_PROPERTY(QStringList IconThemePath READ IconThemePath)
 
   public:
-    static constexpr char kInterface[] = "com.canonical.dbusmenu";
 
     explicit DBusMenu(QMenu& menu, QObject* parent = nullptr);
 

@@ -16,7 +16,6 @@ namespace kurobi {
 namespace {
 
 constexpr char kWatcher[] = "org.kde.StatusNotifierWatcher";
-constexpr char kItemInterface[] = "org.kde.StatusNotifierItem";
 constexpr char kItemPath[] = "/StatusNotifierItem";
 constexpr char kMenuPath[] = "/MenuBar";
 
@@ -79,9 +78,11 @@ Pixmaps ToPixmaps(const QIcon& icon) {
     return pixmaps;
 }
 
-// The object at /StatusNotifierItem; everything it declares is the protocol's.
+// The object at /StatusNotifierItem; everything it declares is the protocol's. The interface's
+// name is the class's, where QtDBus looks for it when a panel asks for one property.
 class ItemObject : public QObject {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
     Q_PROPERTY(QString Category READ Category)
     Q_PROPERTY(QString Id READ Id)
     Q_PROPERTY(QString Title READ Title)
@@ -152,10 +153,10 @@ StatusNotifierItem::StatusNotifierItem(const QIcon& icon, const QString& title, 
     qDBusRegisterMetaType<Pixmap>();
     qDBusRegisterMetaType<Pixmaps>();
     qDBusRegisterMetaType<ToolTipData>();
-    bus_.registerObject(QString::fromLatin1(kItemPath), QString::fromLatin1(kItemInterface),
-                        item_.get(), QDBusConnection::ExportAllContents);
-    bus_.registerObject(QString::fromLatin1(kMenuPath), QString::fromLatin1(DBusMenu::kInterface),
-                        menu_.get(), QDBusConnection::ExportAllContents);
+    bus_.registerObject(QString::fromLatin1(kItemPath), item_.get(),
+                        QDBusConnection::ExportAllContents);
+    bus_.registerObject(QString::fromLatin1(kMenuPath), menu_.get(),
+                        QDBusConnection::ExportAllContents);
     bus_.registerService(service_);
     // A panel that starts again brings a new watcher, which knows no items yet.
     connect(watcher_.get(), &QDBusServiceWatcher::serviceRegistered, this,

@@ -17,10 +17,12 @@
 namespace kurobi::testing {
 namespace {
 
-QDBusMessage MenuCall(const char* method, const QVariantList& arguments) {
+const QString kMenuInterface = QStringLiteral("com.canonical.dbusmenu");
+
+QDBusMessage MenuCall(const char* method, const QVariantList& arguments,
+                      const QString& interface = kMenuInterface) {
     QDBusMessage call = QDBusMessage::createMethodCall(QString(), QStringLiteral("/MenuBar"),
-                                                       QString::fromLatin1(DBusMenu::kInterface),
-                                                       QString::fromLatin1(method));
+                                                       interface, QString::fromLatin1(method));
     call.setArguments(arguments);
     return call;
 }
@@ -46,15 +48,21 @@ TEST(TrayMenuOverDBusTest, APanelSeesTheQuitItemAndItsClickReachesExit2Click) {
     std::optional<QDBusConnection> program;
     QObject::connect(&server, &QDBusServer::newConnection, [&](const QDBusConnection& peer) {
         program = peer;
-        program->registerObject(QStringLiteral("/MenuBar"),
-                                QString::fromLatin1(DBusMenu::kInterface), &menu,
+        program->registerObject(QStringLiteral("/MenuBar"), &menu,
                                 QDBusConnection::ExportAllContents);
     });
     QDBusConnection panel =
         QDBusConnection::connectToPeer(server.address(), QStringLiteral("panel"));
     ASSERT_TRUE(Eventually([&] { return program.has_value(); }));
 
-    // The calls wait in an event loop of their own, in which the program answers.
+    // The calls wait in an event loop of their own, in which the program answers. Some panels
+    // ask for the properties one at a time.
+    const QDBusMessage version =
+        panel.call(MenuCall("Get", {kMenuInterface, QStringLiteral("Version")},
+                            QStringLiteral("org.freedesktop.DBus.Properties")),
+                   QDBus::BlockWithGui);
+    ASSERT_EQ(version.type(), QDBusMessage::ReplyMessage) << version.errorMessage().toStdString();
+    EXPECT_EQ(version.arguments().at(0).value<QDBusVariant>().variant().toUInt(), 3u);
     const QDBusMessage layout =
         panel.call(MenuCall("GetLayout", {0, -1, QStringList()}), QDBus::BlockWithGui);
     ASSERT_EQ(layout.type(), QDBusMessage::ReplyMessage) << layout.errorMessage().toStdString();
