@@ -32,48 +32,6 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuLayoutIte
     return argument;
 }
 
-QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemProperties& item) {
-    argument.beginStructure();
-    argument << item.id << item.properties;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemProperties& item) {
-    argument.beginStructure();
-    argument >> item.id >> item.properties;
-    argument.endStructure();
-    return argument;
-}
-
-QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemPropertyNames& item) {
-    argument.beginStructure();
-    argument << item.id << item.names;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemPropertyNames& item) {
-    argument.beginStructure();
-    argument >> item.id >> item.names;
-    argument.endStructure();
-    return argument;
-}
-
-QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event) {
-    argument.beginStructure();
-    argument << event.id << event.eventId << event.data << event.timestamp;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event) {
-    argument.beginStructure();
-    argument >> event.id >> event.eventId >> event.data >> event.timestamp;
-    argument.endStructure();
-    return argument;
-}
-
 namespace {
 
 void RegisterTypes() {

@@ -10,6 +10,9 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariantMap>
+#include <tuple>
+
+#include "ui/dbus_struct.h"
 
 class QAction;
 class QMenu;
@@ -28,12 +31,14 @@ struct DBusMenuLayoutItem {
 struct DBusMenuItemProperties {
     int id = 0;
     QVariantMap properties;
+    static auto FieldsOf(auto& item) { return std::tie(item.id, item.properties); }
 };
 
 // An item's property names: (ias).
 struct DBusMenuItemPropertyNames {
     int id = 0;
     QStringList names;
+    static auto FieldsOf(auto& item) { return std::tie(item.id, item.names); }
 };
 
 // One event of EventGroup: (isvu).
@@ -42,16 +47,13 @@ struct DBusMenuEvent {
     QString eventId;
     QDBusVariant data;
     uint timestamp = 0;
+    static auto FieldsOf(auto& event) {
+        return std::tie(event.id, event.eventId, event.data, event.timestamp);
+    }
 };
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuLayoutItem& item);
 const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuLayoutItem& item);
-QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemProperties& item);
-const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemProperties& item);
-QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuItemPropertyNames& item);
-const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuItemPropertyNames& item);
-QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuEvent& event);
-const QDBusArgument& operator>>(const QDBusArgument& argument, DBusMenuEvent& event);
 
 // The exported object, to be registered on a bus connection; the interface's name is the class's.
 // Constructing one registers the types above with QtDBus.

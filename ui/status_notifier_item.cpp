@@ -11,9 +11,14 @@
 #include <QtEndian>
 
 #include "ui/dbus_menu.h"
+#include "ui/dbus_struct.h"
 
 namespace kurobi {
 namespace {
+
+// The structures below are sent field by field (ui/dbus_struct.h), found from here.
+using kurobi::operator<<;
+using kurobi::operator>>;
 
 constexpr char kWatcher[] = "org.kde.StatusNotifierWatcher";
 constexpr char kItemPath[] = "/StatusNotifierItem";
@@ -24,6 +29,7 @@ struct Pixmap {
     int width = 0;
     int height = 0;
     QByteArray argb;
+    static auto FieldsOf(auto& pixmap) { return std::tie(pixmap.width, pixmap.height, pixmap.argb); }
 };
 using Pixmaps = QList<Pixmap>;
 
@@ -33,35 +39,8 @@ struct ToolTipData {
     Pixmaps icon;
     QString title;
     QString text;
+    static auto FieldsOf(auto& tip) { return std::tie(tip.iconName, tip.icon, tip.title, tip.text); }
 };
-
-QDBusArgument& operator<<(QDBusArgument& argument, const Pixmap& pixmap) {
-    argument.beginStructure();
-    argument << pixmap.width << pixmap.height << pixmap.argb;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, Pixmap& pixmap) {
-    argument.beginStructure();
-    argument >> pixmap.width >> pixmap.height >> pixmap.argb;
-    argument.endStructure();
-    return argument;
-}
-
-QDBusArgument& operator<<(QDBusArgument& argument, const ToolTipData& tip) {
-    argument.beginStructure();
-    argument << tip.iconName << tip.icon << tip.title << tip.text;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, ToolTipData& tip) {
-    argument.beginStructure();
-    argument >> tip.iconName >> tip.icon >> tip.title >> tip.text;
-    argument.endStructure();
-    return argument;
-}
 
 Pixmaps ToPixmaps(const QIcon& icon) {
     Pixmaps pixmaps;
