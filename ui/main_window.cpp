@@ -28,6 +28,8 @@ constexpr QSize kSmallestClient(257, 200);
 // A given size is answered once the window system has been quiet this long: a window manager
 // tells the window's new state (maximised) just after its new size.
 constexpr int kSettleMs = 100;
+// A square refused on Wayland is asked for once more after this long.
+constexpr int kRetryMs = 500;
 // The game flow waits this long between two toggles of the corner flash.
 constexpr int kFlashStepMs = 150;
 
@@ -94,6 +96,9 @@ void TForm1::ConnectHandlers() {
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
     connect(&settle_, &QTimer::timeout, this, &TForm1::FormResize);
+    retry_.setSingleShot(true);
+    retry_.setInterval(kRetryMs);
+    connect(&retry_, &QTimer::timeout, this, &TForm1::RetrySquare);
     // The window is made square with its first frame as soon as it shows, so that it is seen
     // square and centred from the start; later frames are followed once the window system has
     // settled. After the expose: a resize in the middle of it puts the window in the wrong place.
@@ -334,6 +339,16 @@ void TForm1::FormResize() {
     // tile as granted while the compositor shows only the tile: such sizes are kept as given.
     const bool own = normal && !FrameMargins().isNull();
     if (const std::optional<QSize> square = squareRule_.Given(size(), FrameMargins(), own)) {
+        SetOuterSize(square->grownBy(FrameMargins()));
+    } else if (OnWayland()) {
+        // A compositor's resize with the mouse overrides the window's request until its end,
+        // which no event tells; a square refused is asked for once more a moment later.
+        retry_.start();
+    }
+}
+
+void TForm1::RetrySquare() {
+    if (const std::optional<QSize> square = squareRule_.Retry(size())) {
         SetOuterSize(square->grownBy(FrameMargins()));
     }
 }

@@ -122,6 +122,7 @@ class TForm1 : public QMainWindow, public GameView {
     // Shown for the first time: square with the frame it now has, unless the window system has
     // given it a size of its own meanwhile (a tiling compositor's).
     void SquareAtFirstShow();
+    void RetrySquare();
 
     // "Kurobi.ini": read into the speed, colour and level as their menu items set them;
     // written from them. Neither reports anything.
@@ -152,6 +153,7 @@ class TForm1 : public QMainWindow, public GameView {
     SquareRule squareRule_;
     // Runs from a size the window system gives until the square rule answers it.
     QTimer settle_;
+    QTimer retry_;
     // While the program sets the window's size itself.
     bool settingSize_ = false;
     bool exposed_ = false;

@@ -1,5 +1,7 @@
 #include "ui/square_rule.h"
 
+#include <utility>
+
 namespace kurobi {
 
 std::optional<QSize> SquareRule::Given(QSize client, QMargins frame, bool normalState) {
@@ -9,11 +11,21 @@ std::optional<QSize> SquareRule::Given(QSize client, QMargins frame, bool normal
         refused_.reset();
         return std::nullopt;
     }
-    const Refusal answer{square, client};
-    if (asked == square) refused_ = answer;
-    if (refused_ == answer) return std::nullopt;
+    if (refused_ && refused_->Of(square, client)) return std::nullopt;
+    // Given another size right after asking for this square: the window system refused it.
+    if (asked == square) {
+        refused_ = Refusal{square, client};
+        return std::nullopt;
+    }
     asked_ = square;
     return square;
+}
+
+std::optional<QSize> SquareRule::Retry(QSize client) {
+    if (!refused_ || refused_->retried || refused_->given != client) return std::nullopt;
+    refused_->retried = true;
+    asked_ = refused_->asked;
+    return refused_->asked;
 }
 
 QSize SquareRule::SquareClient(int outerWidth, QMargins frame) {

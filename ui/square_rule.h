@@ -9,7 +9,6 @@
 #include <QMargins>
 #include <QSize>
 #include <optional>
-#include <utility>
 
 namespace kurobi {
 
@@ -22,6 +21,11 @@ class SquareRule {
     // The user is giving the window a size with the mouse: what comes answers no request.
     void UserResizing() { asked_.reset(); }
 
+    // Once after a refusal, while the window still has the size given instead: the square
+    // refused. For a window system that refuses only while it runs a resize with the mouse, whose
+    // end the program is not told (a Wayland compositor).
+    std::optional<QSize> Retry(QSize client);
+
     // The client size inside `frame` whose outer size is `outerWidth` square.
     static QSize SquareClient(int outerWidth, QMargins frame);
 
@@ -29,7 +33,8 @@ class SquareRule {
     struct Refusal {
         QSize asked;
         QSize given;
-        bool operator==(const Refusal&) const = default;
+        bool retried = false;
+        bool Of(QSize square, QSize client) const { return asked == square && given == client; }
     };
     // The square asked for, until the window system answers with the next size it gives.
     std::optional<QSize> asked_;

@@ -141,10 +141,13 @@ drag_frame_corner() {
   local x y width height bottom step
   read -r x y width height < <(geometry "$main")
   read -r _ _ _ bottom < <(frame_extents "$main")
-  xdotool mousemove $((x + width)) $((y + height + bottom / 2)) mousedown 1
+  # Pauses between the steps: a loaded window manager otherwise meets the press before it has
+  # seen the pointer over the grip, or the moves before it has started the resize.
+  xdotool mousemove $((x + width)) $((y + height + bottom / 2)) sleep 0.3 mousedown 1 sleep 0.3
   for step in 1 2 3 4; do
-    xdotool mousemove $((x + width + $1 * step / 4)) $((y + height + bottom / 2))
+    xdotool mousemove $((x + width + $1 * step / 4)) $((y + height + bottom / 2)) sleep 0.1
   done
+  sleep 0.3
 }
 
 # Double-clicks the middle of the window's title bar, by which GNOME's and Xfce's window managers

@@ -22,6 +22,12 @@ TEST(SquareRuleTest, DoesNotAskAgainForTheSquareItWasJustRefused) {
     EXPECT_EQ(rule.Given({1020, 741}, {}, true), std::nullopt);
     EXPECT_EQ(rule.Given({1020, 741}, {}, true), std::nullopt);
     EXPECT_EQ(rule.Given({800, 741}, {}, true), QSize(800, 800));
+    // Asked once more, at most, while the refused size stays.
+    EXPECT_EQ(rule.Given({800, 700}, {}, true), std::nullopt);
+    EXPECT_EQ(rule.Retry({800, 741}), std::nullopt);
+    EXPECT_EQ(rule.Retry({800, 700}), QSize(800, 800));
+    EXPECT_EQ(rule.Given({800, 700}, {}, true), std::nullopt);
+    EXPECT_EQ(rule.Retry({800, 700}), std::nullopt);
     // A request granted without a word, then the user's resize to the same width.
     rule.UserResizing();
     EXPECT_EQ(rule.Given({800, 900}, {}, true), QSize(800, 800));
