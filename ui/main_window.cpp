@@ -14,8 +14,6 @@ namespace kurobi {
 namespace {
 
 constexpr QSize kCreatedSize(403, 433);
-constexpr ColorRef kDefaultBoardColor = 0x808000;
-constexpr int kDefaultFlipDelay = 80;
 constexpr int kMinimisedWidth = 430;
 // The game flow waits this long between two toggles of the corner flash.
 constexpr int kFlashStepMs = 150;
@@ -109,7 +107,7 @@ void TForm1::FormCreate() {
     flow_.NewGame();
     state_->WaitingToStart = 1;
     state_->BoardColor = kDefaultBoardColor;
-    state_->FlipDelay = kDefaultFlipDelay;
+    state_->FlipDelay = kNormalFlipDelay;
     ApplyLevel(*state_, kDefaultLevel);
     AddTrayIcon();
     ReadSettingsFile();
@@ -151,7 +149,6 @@ void TForm1::ClearBoardForNewGame() {
     const QSize outer = OuterSize();
     surface->SetSurfaceSize({outer.width() / 2, outer.height() / 2});
     PaintNewGameBoard(surface->Canvas(), *state_);
-    state_->CellSize = kNewGameCellSize;
 }
 
 void TForm1::DrawMoveRings() {
@@ -300,9 +297,9 @@ void TForm1::SelectLevel(int level) {
 
 void TForm1::SetDisplaySpeed(int flipDelay) {
     state_->FlipDelay = flipDelay;
-    menu_.K17->setChecked(flipDelay == 10);
-    menu_.K18->setChecked(flipDelay == 80);
-    menu_.K19->setChecked(flipDelay == 300);
+    menu_.K17->setChecked(flipDelay == kFastFlipDelay);
+    menu_.K18->setChecked(flipDelay == kNormalFlipDelay);
+    menu_.K19->setChecked(flipDelay == kSlowFlipDelay);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
