@@ -21,7 +21,7 @@
 #include "engine/first_line_reads.h"
 #include "engine/isa.h"
 #include "engine/search_frame.h"
-#include "engine/subtree_memo.h"
+#include "engine/subtree_cache.h"
 
 namespace kurobi {
 KUROBI_ISA_BEGIN
@@ -177,19 +177,19 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
         if (empties == 0 || open == 0 || k >= kPlies - 1) return Finished<kCpu>(own, opp);
         const int count = DiscCount(open);
         const auto read = [&] { return ReadChild<kCpu>(count, k, own, opp, open, empties, b); };
-        if (count < kMemoSquares) return read();
-        return Memoized<true>(k, own, opp, b, read);
+        if (count < kCacheSquares) return read();
+        return Cached<true>(k, own, opp, b, read);
     }
 
-    // `read()`, the read of the subtree at ply k with `own` to move, unless the memo keeps an
+    // `read()`, the read of the subtree at ply k with `own` to move, unless the cache keeps an
     // earlier read of it; a finished new read is kept. Inside a position with few open squares
     // (kPoll false) the nodes are counted without the look at the stop requests, as there.
     template <bool kPoll, class Read>
-    Result Memoized(int k, Bitboard own, Bitboard opp, Bounds b, const Read& read) {
-        if (!memo_.enabled()) return read();
-        const SubtreeMemo::Key key{own, opp, Context(k, b)};
-        SubtreeMemo::Hit hit;
-        if (memo_.Find(key, hit)) {
+    Result Cached(int k, Bitboard own, Bitboard opp, Bounds b, const Read& read) {
+        if (!cache_.enabled()) return read();
+        const SubtreeCache::Key key{own, opp, Context(k, b)};
+        SubtreeCache::Hit hit;
+        if (cache_.Find(key, hit)) {
             if constexpr (kPoll) {
                 frame_.CountNodes(hit.nodes);
             } else {
@@ -200,7 +200,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
         const uint32_t before = frame_.nodes();
         const Result r = read();
         if (!frame_.stopped())
-            memo_.Store(key, {frame_.nodes() - before, r.value, static_cast<uint8_t>(r.from)});
+            cache_.Store(key, {frame_.nodes() - before, r.value, static_cast<uint8_t>(r.from)});
         return r;
     }
 
@@ -256,7 +256,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
 
     // Subtrees with fewer open squares than this are read again rather than looked up: they
     // cost less than the look, and would crowd out larger ones.
-    static constexpr int kMemoSquares = 5;
+    static constexpr int kCacheSquares = 5;
 
     template <int N>
     using Squares = std::array<int, N>;
@@ -367,8 +367,8 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
             Result child;
             if (empties - 1 == 0 || k + 1 >= kPlies - 1) {
                 child = Finished<!kCpu>(other, mover);
-            } else if constexpr (N - 1 >= kMemoSquares) {
-                child = Memoized<false>(k + 1, other, mover, childBounds, read);
+            } else if constexpr (N - 1 >= kCacheSquares) {
+                child = Cached<false>(k + 1, other, mover, childBounds, read);
             } else {
                 child = read();
             }
@@ -423,7 +423,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     }
 
     SearchFrame frame_;
-    SubtreeMemo memo_;
+    SubtreeCache cache_;
     const int empties_;  // EndgameEmpties at the call
 };
 

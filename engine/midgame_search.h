@@ -12,7 +12,7 @@
 #include "engine/bitboard_evaluation.h"
 #include "engine/first_line_reads.h"
 #include "engine/isa.h"
-#include "engine/leaf_values_memo.h"
+#include "engine/leaf_values_cache.h"
 #include "engine/search_frame.h"
 
 namespace kurobi {
@@ -216,7 +216,7 @@ class MidgameSearch : public FirstLineReads<MidgameSearch> {
     }
 
     SearchFrame frame_;
-    LeafValuesMemo leafValues_;
+    LeafValuesCache leafValues_;
     const BitboardEvaluation evaluation_;
     const int depth_;
 };

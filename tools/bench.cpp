@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/cpu_level.h"
+#include "engine/instruction_set.h"
 #include "engine/levels.h"
 #include "tools/self_play.h"
 
@@ -82,7 +82,7 @@ std::string Row(const std::string& search, const char* engine, const Tally& t, b
 void CompareEngines(std::ostream& out, const std::string& search,
                     const std::vector<PositionLine>& lines, int repeats, bool split = false) {
     const Tally table = RunTurns(lines, {.engine = SearchEngine::TableBased}, repeats);
-    const Tally fast = RunTurns(lines, {.splitSearches = false}, repeats);
+    const Tally fast = RunTurns(lines, {.threads = SearchThreads::One}, repeats);
     const auto speedUp = [&](const Tally& t, bool wall) {
         std::string text =
             Format("  %5.1fx", NodesPerSecond(t, wall) / NodesPerSecond(table, wall));
@@ -91,7 +91,7 @@ void CompareEngines(std::ostream& out, const std::string& search,
     out << Row(search, "table-based", table, false) << '\n';
     out << Row("", "bitboard", fast, false) << speedUp(fast, false) << '\n';
     if (!split) return;
-    const Tally both = RunTurns(lines, {.splitSearches = true}, repeats);
+    const Tally both = RunTurns(lines, {.threads = SearchThreads::Two}, repeats);
     out << Row("", "table-based", table, true) << '\n';
     out << Row("", "bitboard x2", both, true) << speedUp(both, true) << '\n';
 }
@@ -122,8 +122,9 @@ int RunBench(std::ostream& out) {
         "Positions: the turns of %d games of the bitboard engine against itself at level "
         "%d,\nafter %d random opening moves (seed %u).\n",
         kGames, kGameLevel, kRandomMoves, kSeed);
-    out << Format("Bitboard searches at processor level %s (this processor has %s).\n\n",
-                  CpuLevelName(ActiveCpuLevel()), CpuLevelName(SupportedCpuLevel()));
+    out << Format("Bitboard searches on instruction set %s (this processor has %s).\n\n",
+                  InstructionSetName(ActiveInstructionSet()),
+                  InstructionSetName(SupportedInstructionSet()));
 
     std::vector<PositionLine> midgame, deepMidgame, winLoss, exact, thinkSet;
     for (size_t i = 0; i < turns.size(); ++i) {
