@@ -58,11 +58,15 @@ bool HasSeveralProcessors() {
     return several;
 }
 
-// The smallest searches that gain from a second thread, measured with kurobi-analyze bench
-// against a build that split every search (the think time per level, one thread against two):
-// SPLIT_FIGURES
-constexpr int kSplitMidgameDepth = 0;
-constexpr int kSplitReadEmpties = 0;
+// The smallest searches shared out between two threads. Below them the hand-overs between the
+// threads cost more than the second thread gains: `kurobi-analyze bench`, table "two threads
+// against one by the size of the search", on a two-core machine busy with other builds, gave
+// the median ratio of wall times two/one: midgame depth 2 1.94, 4 1.29, 5 1.10, 6 1.04, 7 1.03;
+// endgame reads with 3 open squares 1.32, 7 1.17, 9 1.08, 11 1.01, 13 1.00. At and above these
+// sizes an idle machine gains from the second thread (the bench's searches at level 6: midgame
+// 1.19x, and more for larger ones).
+constexpr int kSplitMidgameDepth = 6;
+constexpr int kSplitReadEmpties = 11;
 
 // Whether the search about to run, from the state the turn driver prepared, is to be split.
 bool Split(const GameState& s, SearchKind kind, const ThinkOptions& options) {

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -114,6 +115,50 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// A turn's wall time on `threads`, the best of three runs, and the size of its search: the
+// midgame search's depth or the endgame read's open squares.
+struct SizedTurn {
+    SearchKind kind;
+    int size;
+    double seconds;
+};
+SizedTurn TimeTurn(const PositionLine& line, SearchThreads threads) {
+    SizedTurn turn{SearchKind::Pass, 0, 0};
+    auto s = std::make_unique<GameState>();
+    for (int run = 0; run < 3; ++run) {
+        SetUpPosition(*s, line);
+        const auto start = std::chrono::steady_clock::now();
+        turn.kind = ChooseComputerMove(*s, {.threads = threads}).kind;
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        turn.seconds = run == 0 ? took.count() : std::min(turn.seconds, took.count());
+    }
+    turn.size = IsEndgameRead(turn.kind) ? s->EndgameEmpties : s->SearchDepth;
+    return turn;
+}
+
+// Two threads against one by the size of the search, at the levels whose searches are small:
+// where the game splits a search (engine/computer_move.cpp) is read off this table.
+void CompareThreads(std::ostream& out, const std::vector<SelfPlayTurn>& turns) {
+    std::map<std::pair<bool, int>, std::vector<double>> ratios;  // by (read, size)
+    for (int level = 2; level <= 9; ++level) {
+        for (size_t i = 0; i < turns.size(); i += 6) {
+            PositionLine line = turns[i].position;
+            line.level = level;
+            const SizedTurn one = TimeTurn(line, SearchThreads::One);
+            const SizedTurn two = TimeTurn(line, SearchThreads::Two);
+            if (!IsSearch(one.kind) || one.kind == SearchKind::WinLossThenMidgame) continue;
+            ratios[{IsEndgameRead(one.kind), one.size}].push_back(two.seconds / one.seconds);
+        }
+    }
+    out << "Two threads against one by the size of the search, levels 2 to 9: the median over\n"
+           "the turns of the ratio of their wall times (each the best of three runs):\n"
+           "search          size  turns  two/one\n";
+    for (const auto& [key, values] : ratios)
+        out << Format("%-13s %6d %6zu %8.2f\n", key.first ? "endgame read" : "midgame depth",
+                      key.second, values.size(), Median(values));
+    out << '\n';
+}
+
 }  // namespace
 
 int RunBench(std::ostream& out) {
@@ -150,6 +195,7 @@ int RunBench(std::ostream& out) {
            "win-loss: 15 or 16 empty squares, turns that do not go on to the midgame search;\n"
            "exact: 14 or 15 empty squares. The level-11 midgame and the reads use a few\n"
            "positions only, to keep the table-based engine's time short.\n\n";
+    CompareThreads(out, turns);
 
     out << Format(
         "Think time of the bitboard engine, wall clock, over %zu positions of the first "
