@@ -120,7 +120,8 @@ class MidgameSearch : public FirstLineReads<MidgameSearch> {
         int32_t best = p == 1 ? frame_.value(1) : SentinelForPly(p);
         Bitboard rest = moves;
         // The move's body inlined into the loop: left to itself the compiler calls it, and the
-        // call at every inner move costs the search several per cent.
+        // call at every inner move costs the search several per cent (to measure: without the
+        // attribute, the bitboard midgame rows' nodes per second, `kurobi-analyze bench`).
         frame_.ForEachInListOrder(moves, [&](int square) __attribute__((always_inline)) {
             if (SharingWanted(p) && depth_ - p >= kLineDepth) [[unlikely]] {
                 ShareRest(LineNode{p, own, opp, 0, rest}, b, best);
