@@ -28,8 +28,8 @@ class GameView {
     virtual void DrawDiscs() = 0;
     // Full repaint: background, grid, star points, discs; fixes CellSize from the window size.
     virtual void DrawBoard() = 0;
-    // The new-game drawing: the surface cleared to the board colour; the next paint redraws it.
-    // The game flow then sets CellSize to kNewGameCellSize.
+    // The new-game drawing: the surface cleared to the board colour, its squares
+    // kNewGameCellSize pixels (the flow sets CellSize so too); the next paint redraws it.
     virtual void ClearBoardForNewGame() = 0;
     // A ring on every square where the player may move at ply 1.
     virtual void DrawMoveRings() = 0;

@@ -149,6 +149,7 @@ void TForm1::ClearBoardForNewGame() {
     const QSize outer = OuterSize();
     surface->SetSurfaceSize({outer.width() / 2, outer.height() / 2});
     PaintNewGameBoard(surface->Canvas(), *state_);
+    state_->CellSize = kNewGameCellSize;
 }
 
 void TForm1::DrawMoveRings() {
