@@ -227,10 +227,11 @@ class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
     }
 
     // With the schedule's shareAtOnce: whether thread w, about to read move i of the current
-    // node from `from`, leaves the other thread nothing to read and so would be asked to share
-    // as soon as the other thread found itself idle.
+    // node from `from`, leaves the other thread, idle now, nothing to read and so would be asked
+    // to share as soon as the other thread found itself idle. Only a read that no other read
+    // runs beside may share: two at once would both set up the one shared node.
     bool ShareAtOnce(int w, int i, int32_t from) const {
-        if (!shareAtOnce_) return false;
+        if (!shareAtOnce_ || sharing_ || reading_[1 - w] >= 0) return false;
         Readers reading = reading_;
         reading[w] = i;
         int32_t unused = 0;
