@@ -12,14 +12,11 @@ namespace {
 constexpr int kCornerFlashes = 6;  // an even count leaves the caption as it was
 constexpr int kCornerFlashMs = 150;
 
-// The memo names an endgame read before it runs, so which read the computer's choice will make
-// is worked out here from the same disc total: the weight pick (level 1 or the last square) and
-// the pass come first, then the total decides.
-const char* EndgameReadHeader(const GameState& s) {
-    const int total = s.PlayerDiscs + s.CpuDiscs;
-    if (s.BaseDepth == 1 || total >= 63 || s.CpuMoveCount[1] == 0) return nullptr;
-    if (total < s.EndgameStart - 1) return nullptr;
-    return total <= s.EndgameStart ? "last spart2" : "last spart";
+// The memo names an endgame read before it runs.
+const char* EndgameReadHeader(SearchKind kind) {
+    if (kind == SearchKind::WinLoss) return "last spart2";
+    if (kind == SearchKind::Exact) return "last spart";
+    return nullptr;
 }
 
 void ClearMoveTables(GameState& s) {
@@ -51,7 +48,7 @@ bool GameFlow::ThinkAndPlay() {
 
     s_.Ply = 1;
     FindLegalMoves(s_);
-    if (const char* header = EndgameReadHeader(s_)) view_.AppendMemo(header);
+    if (const char* header = EndgameReadHeader(TurnKind(s_))) view_.AppendMemo(header);
     ThinkOptions options;
     options.stop = view_.StopRequest();
     ComputerChoice choice{};
@@ -65,19 +62,17 @@ bool GameFlow::ThinkAndPlay() {
         view_.SetForecastText(forecast.label);
     }
     if (IsSearch(choice.kind)) {
-        for (const std::string& line : DiagnosticLines(s_, choice.elapsedMs))
-            view_.AppendMemo(line);
+        for (const std::string& line : DiagnosticLines(choice)) view_.AppendMemo(line);
     }
     if (choice.kind != SearchKind::Pass) {
-        if (!AnnounceComputerMove() || !PlaceComputerMove()) return false;
+        if (!AnnounceComputerMove(choice.x, choice.y) || !PlaceComputerMove(choice.x, choice.y))
+            return false;
     }
     WrapUpComputerTurn();
     return true;
 }
 
-bool GameFlow::AnnounceComputerMove() {
-    const int x = s_.MoveX[1];
-    const int y = s_.MoveY[1];
+bool GameFlow::AnnounceComputerMove(int x, int y) {
     if (!IsCorner(x, y)) {
         view_.PlayWave(Sound::Put);
         return true;
@@ -91,9 +86,7 @@ bool GameFlow::AnnounceComputerMove() {
     return true;
 }
 
-bool GameFlow::PlaceComputerMove() {
-    const int x = s_.MoveX[1];
-    const int y = s_.MoveY[1];
+bool GameFlow::PlaceComputerMove(int x, int y) {
     if (!IsOnBoard(x, y) || s_.GameBoard()[Cell(x, y)] != kEmpty) {
         return Message("エラーが出ちゃいました。");
     }

@@ -9,8 +9,6 @@
 
 namespace kurobi {
 
-constexpr int kNewGameCellSize = 45;
-
 GameFlow::GameFlow(GameState& s, GameView& view, TickSource& ticks)
     : s_(s), view_(view), ticks_(ticks) {}
 

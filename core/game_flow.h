@@ -43,8 +43,8 @@ class GameFlow {
     bool PlayerMove();
     bool ComputerTurn();
     bool ThinkAndPlay();
-    bool AnnounceComputerMove();
-    bool PlaceComputerMove();
+    bool AnnounceComputerMove(int x, int y);
+    bool PlaceComputerMove(int x, int y);
     bool PlaceAndTurn(int x, int y, Mover mover);
     void WrapUpComputerTurn();
     bool SettleEndAndPasses();

@@ -11,6 +11,9 @@ namespace kurobi {
 
 enum class Sound { Put, Turn, Kado, Bu };
 
+// The square size of the new-game drawing, until the next full repaint fixes it from the window.
+inline constexpr int kNewGameCellSize = 45;
+
 class GameView {
   public:
     virtual ~GameView() = default;
@@ -25,7 +28,8 @@ class GameView {
     virtual void DrawDiscs() = 0;
     // Full repaint: background, grid, star points, discs; fixes CellSize from the window size.
     virtual void DrawBoard() = 0;
-    // The new-game drawing: the surface cleared to the board colour; the next paint redraws it.
+    // The new-game drawing: the surface cleared to the board colour, its squares
+    // kNewGameCellSize pixels (the flow sets CellSize so too); the next paint redraws it.
     virtual void ClearBoardForNewGame() = 0;
     // A ring on every square where the player may move at ply 1.
     virtual void DrawMoveRings() = 0;

@@ -23,15 +23,15 @@ std::string NodesPerSecond(int32_t nodes, int64_t elapsedMs) {
     return std::to_string(int64_t{nodes} * 1000 / elapsedMs);
 }
 
-std::vector<std::string> DiagnosticLines(const GameState& s, int64_t elapsedMs) {
+std::vector<std::string> DiagnosticLines(const ComputerChoice& choice) {
     return {
-        std::to_string(s.NodeCount),
-        "思考時間＝" + ThinkSeconds(elapsedMs),
-        "秒間＝" + NodesPerSecond(s.NodeCount, elapsedMs),
-        "得点＝" + std::to_string(s.BestValue[1]),
+        std::to_string(choice.nodes),
+        "思考時間＝" + ThinkSeconds(choice.elapsedMs),
+        "秒間＝" + NodesPerSecond(choice.nodes, choice.elapsedMs),
+        "得点＝" + std::to_string(choice.value),
         "",
-        std::to_string(s.BestX[1]),
-        std::to_string(s.BestY[1]),
+        std::to_string(choice.x),
+        std::to_string(choice.y),
     };
 }
 

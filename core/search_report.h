@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/game_state.h"
+#include "engine/computer_move.h"
 
 namespace kurobi {
 
@@ -28,6 +28,6 @@ std::string NodesPerSecond(int32_t nodes, int64_t elapsedMs);
 
 // The memo lines after a search, in order: nodes, think time, nodes per second, value, an empty
 // line, the chosen column and row.
-std::vector<std::string> DiagnosticLines(const GameState& s, int64_t elapsedMs);
+std::vector<std::string> DiagnosticLines(const ComputerChoice& choice);
 
 }  // namespace kurobi

@@ -40,7 +40,7 @@ inline int DiscCount(Bitboard discs) {
 // The discs of `color` on a table board.
 Bitboard DiscsOf(const int32_t* board, int32_t color);
 
-// Each primitive below comes in the form the processor level of this copy (isa.h) runs best:
+// Each primitive below comes in the form the instruction set of this copy (isa.h) runs best:
 // AVX-512 (x86-64-v4), AVX2 (x86-64-v3) or plain 64-bit integers. All forms give the same masks.
 
 // Moves of the side with `own` by the plain integer shifts, one direction at a time.

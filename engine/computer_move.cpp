@@ -51,6 +51,35 @@ void PreparePlies(GameState& s) {
     s.NodeCount = 0;
 }
 
+// Whether the machine has more than one processor. On one, a search shared out between two
+// threads only reads its wasted moves on the same processor.
+bool HasSeveralProcessors() {
+    static const bool several = std::thread::hardware_concurrency() > 1;
+    return several;
+}
+
+// The smallest searches shared out between two threads. Below them the hand-overs between the
+// threads cost more than the second thread gains: `kurobi-analyze bench`, table "two threads
+// against one by the size of the search", on a two-core machine busy with other builds, gave
+// the median ratio of wall times two/one: midgame depth 2 1.94, 4 1.29, 5 1.10, 6 1.04, 7 1.03;
+// endgame reads with 3 open squares 1.32, 7 1.17, 9 1.08, 11 1.01, 13 1.00. At and above these
+// sizes an idle machine gains from the second thread (the bench's searches at level 6: midgame
+// 1.19x, and more for larger ones).
+constexpr int kSplitMidgameDepth = 6;
+constexpr int kSplitReadEmpties = 11;
+
+// Whether the search about to run, from the state the turn driver prepared, is to be split.
+bool Split(const GameState& s, SearchKind kind, const ThinkOptions& options) {
+    switch (options.threads) {
+        case SearchThreads::One: return false;
+        case SearchThreads::Two: return true;
+        case SearchThreads::WherePays: break;
+    }
+    if (!HasSeveralProcessors()) return false;
+    return kind == SearchKind::Midgame ? s.SearchDepth >= kSplitMidgameDepth
+                                       : s.EndgameEmpties >= kSplitReadEmpties;
+}
+
 // The three searches, by the engine chosen. Each returns false when a stop request ended it.
 bool StopRequested(const ThinkOptions& options) {
     return options.stop != nullptr && options.stop->load(std::memory_order_relaxed);
@@ -58,7 +87,7 @@ bool StopRequested(const ThinkOptions& options) {
 
 bool RunMidgameSearch(GameState& s, const ThinkOptions& options) {
     if (options.engine == SearchEngine::Bitboard)
-        return FastMidgameSearch(s, options.stop, options.splitSearches);
+        return FastMidgameSearch(s, options.stop, Split(s, SearchKind::Midgame, options));
     if (StopRequested(options)) return false;
     SearchNode(s);
     return true;
@@ -66,7 +95,7 @@ bool RunMidgameSearch(GameState& s, const ThinkOptions& options) {
 
 bool RunWinLossRead(GameState& s, const ThinkOptions& options) {
     if (options.engine == SearchEngine::Bitboard)
-        return FastWinLossRead(s, options.stop, options.splitSearches);
+        return FastWinLossRead(s, options.stop, Split(s, SearchKind::WinLoss, options));
     if (StopRequested(options)) return false;
     WinLossNode(s);
     return true;
@@ -74,18 +103,13 @@ bool RunWinLossRead(GameState& s, const ThinkOptions& options) {
 
 bool RunExactRead(GameState& s, const ThinkOptions& options) {
     if (options.engine == SearchEngine::Bitboard)
-        return FastExactRead(s, options.stop, options.splitSearches);
+        return FastExactRead(s, options.stop, Split(s, SearchKind::Exact, options));
     if (StopRequested(options)) return false;
     ExactNode(s);
     return true;
 }
 
 }  // namespace
-
-bool HasSeveralProcessors() {
-    static const bool several = std::thread::hardware_concurrency() > 1;
-    return several;
-}
 
 TickSource& SteadyTicks() {
     static SteadyTickSource ticks;
@@ -104,33 +128,37 @@ const char* SearchKindName(SearchKind kind) {
     return "?";
 }
 
+SearchKind TurnKind(const GameState& s) {
+    const int total = s.PlayerDiscs + s.CpuDiscs;
+    const bool canMove = s.CpuMoveCount[1] > 0;
+    if ((s.BaseDepth == 1 || total >= 63) && canMove) return SearchKind::Weight;
+    if (!canMove || s.BaseDepth == 1) return SearchKind::Pass;
+    if (total < s.EndgameStart - 1) return SearchKind::Midgame;
+    return total <= s.EndgameStart ? SearchKind::WinLoss : SearchKind::Exact;
+}
+
 ComputerChoice ChooseComputerMove(GameState& s, const ThinkOptions& options, TickSource& ticks) {
     s.Ply = 1;
     FindLegalMoves(s);
     const int total = s.PlayerDiscs + s.CpuDiscs;
-    const int t = s.EndgameStart;
-    const bool canMove = s.CpuMoveCount[1] > 0;
 
     ComputerChoice choice{};
-    if ((s.BaseDepth == 1 || total >= 63) && canMove) {
+    choice.kind = TurnKind(s);
+    if (choice.kind == SearchKind::Weight) {
         PickByWeight(s);
-        choice.kind = SearchKind::Weight;
-    } else if (!canMove || s.BaseDepth == 1) {
-        choice.kind = SearchKind::Pass;
+    } else if (choice.kind == SearchKind::Pass) {
         choice.value = choice.forecast = kMaxSentinel;
         return choice;
     } else {
         s.SearchDepth += SearchDepthRise(total);
         PreparePlies(s);
+        if (IsEndgameRead(choice.kind)) s.EndgameEmpties = 64 - total;
         const uint32_t start = ticks.NowMs();
         bool finished;
-        if (total < t - 1) {
+        if (choice.kind == SearchKind::Midgame) {
             finished = RunMidgameSearch(s, options);
-            choice.kind = SearchKind::Midgame;
-        } else if (total <= t) {
-            s.EndgameEmpties = 64 - total;
+        } else if (choice.kind == SearchKind::WinLoss) {
             finished = RunWinLossRead(s, options);
-            choice.kind = SearchKind::WinLoss;
             choice.forecast = s.BestValue[1];
             if (finished && s.BestValue[1] < 0) {
                 s.Ply = 1;
@@ -138,9 +166,7 @@ ComputerChoice ChooseComputerMove(GameState& s, const ThinkOptions& options, Tic
                 choice.kind = SearchKind::WinLossThenMidgame;
             }
         } else {
-            s.EndgameEmpties = 64 - total;
             finished = RunExactRead(s, options);
-            choice.kind = SearchKind::Exact;
             choice.forecast = s.BestValue[1];
         }
         choice.elapsedMs = static_cast<uint32_t>(ticks.NowMs() - start);

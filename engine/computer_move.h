@@ -27,22 +27,26 @@ struct ComputerChoice {
                       // holds no result
 };
 
+// The turn the position calls for, with the legal moves of ply 1 found: the weight pick (level 1
+// or the last square), the pass, or the search the disc total calls for (Midgame, WinLoss or
+// Exact; the win-loss read may go on to the midgame search).
+SearchKind TurnKind(const GameState& s);
+
 // Which implementation runs the searches. Both give the same moves, values and node counts; the
 // table-based one is the reference the bitboard one is checked against.
 enum class SearchEngine { Bitboard, TableBased };
 
-// Whether the machine has more than one processor. On one, a search shared out between two
-// threads only reads its wasted moves on the same processor.
-bool HasSeveralProcessors();
+// How many threads a bitboard search reads its moves on: one, two (split_read.h), or two only
+// where that pays, which is where the machine has a second processor for the second thread and
+// the search is large enough to gain more than the hand-overs between the threads cost.
+enum class SearchThreads { One, Two, WherePays };
 
 struct ThinkOptions {
     SearchEngine engine = SearchEngine::Bitboard;
     // Set from another thread to end a bitboard search within a few thousand nodes. The
     // table-based searches look at it only before they start.
     const std::atomic<bool>* stop = nullptr;
-    // The bitboard searches share their moves out between two threads; by default only where
-    // the machine has a second processor for the second thread.
-    bool splitSearches = HasSeveralProcessors();
+    SearchThreads threads = SearchThreads::WherePays;
 };
 
 // A millisecond tick counter; the think time is measured on it.
@@ -57,7 +61,8 @@ TickSource& SteadyTicks();
 
 // Runs the computer's turn up to its choice: legal moves at ply 1, the weight pick or pass, or
 // the search-depth rise, the preparation of plies 0..19 and the search the disc total calls for.
-// Leaves MoveX[1], MoveY[1] and BestValue[1] as the turn driver expects to find them.
+// Leaves MoveX[1], MoveY[1], BestValue[1] and the rest of the record as later turns expect to
+// find them; the turn driver takes the choice from the value returned.
 ComputerChoice ChooseComputerMove(GameState& s, const ThinkOptions& options,
                                   TickSource& ticks = SteadyTicks());
 inline ComputerChoice ChooseComputerMove(GameState& s, TickSource& ticks = SteadyTicks()) {

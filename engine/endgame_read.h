@@ -21,7 +21,7 @@
 #include "engine/first_line_reads.h"
 #include "engine/isa.h"
 #include "engine/search_frame.h"
-#include "engine/subtree_memo.h"
+#include "engine/subtree_cache.h"
 
 namespace kurobi {
 KUROBI_ISA_BEGIN
@@ -177,19 +177,19 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
         if (empties == 0 || open == 0 || k >= kPlies - 1) return Finished<kCpu>(own, opp);
         const int count = DiscCount(open);
         const auto read = [&] { return ReadChild<kCpu>(count, k, own, opp, open, empties, b); };
-        if (count < kMemoSquares) return read();
-        return Memoized<true>(k, own, opp, b, read);
+        if (count < kCacheSquares) return read();
+        return Cached<true>(k, own, opp, b, read);
     }
 
-    // `read()`, the read of the subtree at ply k with `own` to move, unless the memo keeps an
+    // `read()`, the read of the subtree at ply k with `own` to move, unless the cache keeps an
     // earlier read of it; a finished new read is kept. Inside a position with few open squares
     // (kPoll false) the nodes are counted without the look at the stop requests, as there.
     template <bool kPoll, class Read>
-    Result Memoized(int k, Bitboard own, Bitboard opp, Bounds b, const Read& read) {
-        if (!memo_.enabled()) return read();
-        const SubtreeMemo::Key key{own, opp, Context(k, b)};
-        SubtreeMemo::Hit hit;
-        if (memo_.Find(key, hit)) {
+    Result Cached(int k, Bitboard own, Bitboard opp, Bounds b, const Read& read) {
+        if (!cache_.enabled()) return read();
+        const SubtreeCache::Key key{own, opp, Context(k, b)};
+        SubtreeCache::Hit hit;
+        if (cache_.Find(key, hit)) {
             if constexpr (kPoll) {
                 frame_.CountNodes(hit.nodes);
             } else {
@@ -200,7 +200,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
         const uint32_t before = frame_.nodes();
         const Result r = read();
         if (!frame_.stopped())
-            memo_.Store(key, {frame_.nodes() - before, r.value, static_cast<uint8_t>(r.from)});
+            cache_.Store(key, {frame_.nodes() - before, r.value, static_cast<uint8_t>(r.from)});
         return r;
     }
 
@@ -255,8 +255,9 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     static constexpr int kFewSquares = 6;
 
     // Subtrees with fewer open squares than this are read again rather than looked up: they
-    // cost less than the look, and would crowd out larger ones.
-    static constexpr int kMemoSquares = 5;
+    // cost less than the look, and would crowd out larger ones (to measure: this one lower, the
+    // nodes per second of the bitboard exact and win-loss reads, `kurobi-analyze bench`).
+    static constexpr int kCacheSquares = 5;
 
     template <int N>
     using Squares = std::array<int, N>;
@@ -301,7 +302,8 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     // Positions with up to this many open squares are read each by one function, everything it
     // calls compiled into it down to the last square: the compiler's own limits would leave
     // some of those calls, and the flips, out of line, at a cost of several per cent of a read.
-    // A fifth square doubles the code again and measured slower.
+    // A fifth square doubles the code again and measured slower (to measure: this set to 5, the
+    // nodes per second of the bitboard exact and win-loss reads, `kurobi-analyze bench`).
     static constexpr int kFlatSquares = 4;
 
     // Node for such a position. Returns false, having done nothing, when `own` has no move;
@@ -320,7 +322,8 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     // neighbour test, before they read a move: the flips of the second square then run
     // alongside the first move's read instead of after it. The second square's flips are lost
     // when the first move cuts, which costs less than the wait; from three squares up the
-    // saving is smaller and no surer.
+    // saving is smaller and no surer (to measure: this set to 1 or 3, the nodes per second of
+    // the bitboard exact and win-loss reads, `kurobi-analyze bench`).
     static constexpr int kFlipsAheadSquares = 2;
 
     // FewSquaresMoves with every call below it inlined.
@@ -367,8 +370,8 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
             Result child;
             if (empties - 1 == 0 || k + 1 >= kPlies - 1) {
                 child = Finished<!kCpu>(other, mover);
-            } else if constexpr (N - 1 >= kMemoSquares) {
-                child = Memoized<false>(k + 1, other, mover, childBounds, read);
+            } else if constexpr (N - 1 >= kCacheSquares) {
+                child = Cached<false>(k + 1, other, mover, childBounds, read);
             } else {
                 child = read();
             }
@@ -423,7 +426,7 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     }
 
     SearchFrame frame_;
-    SubtreeMemo memo_;
+    SubtreeCache cache_;
     const int empties_;  // EndgameEmpties at the call
 };
 

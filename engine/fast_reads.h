@@ -1,5 +1,5 @@
 #pragma once
-// The bitboard searches of one processor level's copy (engine/isa.h); fast_search.h chooses
+// The bitboard searches of one instruction set's copy (engine/isa.h); fast_search.h chooses
 // the copy.
 
 #include <atomic>

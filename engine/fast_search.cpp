@@ -1,17 +1,17 @@
 #include "engine/fast_search.h"
 
-#include "engine/cpu_level.h"
-#include "engine/fast_search_levels.h"
+#include "engine/instruction_set.h"
+#include "engine/fast_search_copies.h"
 
 namespace kurobi {
 namespace {
 
 const FastSearches& ActiveSearches() {
-#if defined(KUROBI_CPU_LEVELS)
-    switch (ActiveCpuLevel()) {
-        case CpuLevel::V4: return kFastSearchesV4;
-        case CpuLevel::V3: return kFastSearchesV3;
-        case CpuLevel::Baseline: break;
+#if defined(KUROBI_INSTRUCTION_SETS)
+    switch (ActiveInstructionSet()) {
+        case InstructionSet::V4: return kFastSearchesV4;
+        case InstructionSet::V3: return kFastSearchesV3;
+        case InstructionSet::Baseline: break;
     }
 #endif
     return kFastSearchesBaseline;

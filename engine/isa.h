@@ -1,5 +1,5 @@
 #pragma once
-// The searches' hot code is compiled once for each processor level (engine/CMakeLists.txt). Each
+// The searches' hot code is compiled once for each instruction set (engine/CMakeLists.txt). Each
 // copy lives in a namespace of its own, so that inline functions and templates of two copies,
 // which the linker would otherwise take for one, never mix. Code compiled only once, and any
 // file that does not say otherwise, sees the baseline copy.

@@ -12,7 +12,7 @@
 #include "engine/bitboard_evaluation.h"
 #include "engine/first_line_reads.h"
 #include "engine/isa.h"
-#include "engine/leaf_values_memo.h"
+#include "engine/leaf_values_cache.h"
 #include "engine/search_frame.h"
 
 namespace kurobi {
@@ -120,7 +120,8 @@ class MidgameSearch : public FirstLineReads<MidgameSearch> {
         int32_t best = p == 1 ? frame_.value(1) : SentinelForPly(p);
         Bitboard rest = moves;
         // The move's body inlined into the loop: left to itself the compiler calls it, and the
-        // call at every inner move costs the search several per cent.
+        // call at every inner move costs the search several per cent (to measure: without the
+        // attribute, the bitboard midgame rows' nodes per second, `kurobi-analyze bench`).
         frame_.ForEachInListOrder(moves, [&](int square) __attribute__((always_inline)) {
             if (SharingWanted(p) && depth_ - p >= kLineDepth) [[unlikely]] {
                 ShareRest(LineNode{p, own, opp, 0, rest}, b, best);
@@ -216,7 +217,7 @@ class MidgameSearch : public FirstLineReads<MidgameSearch> {
     }
 
     SearchFrame frame_;
-    LeafValuesMemo leafValues_;
+    LeafValuesCache leafValues_;
     const BitboardEvaluation evaluation_;
     const int depth_;
 };

@@ -1,26 +1,27 @@
 #pragma once
 // The values that outlive the program, as plain numbers: the window copies them out of and back
-// into its game state, so this library needs nothing of the game itself.
+// into its game state, so this library needs nothing of the game itself but the levels' count
+// and default.
 
 #include <cstdint>
+
+#include "engine/levels.h"
 
 namespace kurobi {
 
 inline constexpr char kSettingsFileName[] = "Kurobi.ini";
 
-// The three display speeds, in milliseconds per flipped disc.
+// The three display speeds, in milliseconds per flipped disc; the normal one is the default.
 inline constexpr int32_t kFastFlipDelay = 10;
 inline constexpr int32_t kNormalFlipDelay = 80;
 inline constexpr int32_t kSlowFlipDelay = 300;
 
 inline constexpr uint32_t kDefaultBoardColor = 0x808000;
-inline constexpr int32_t kDefaultSettingsLevel = 6;
-inline constexpr int32_t kHighestSettingsLevel = 11;
 
 struct Settings {
     int32_t flipDelay = kNormalFlipDelay;      // FlipDelay
     uint32_t boardColor = kDefaultBoardColor;  // BoardColor, 0x00BBGGRR
-    int32_t level = kDefaultSettingsLevel;     // BaseDepth, 1..11
+    int32_t level = kDefaultLevel;             // BaseDepth, 1..kLevelCount
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -52,7 +52,7 @@ void SettingsReader::ApplyLine(std::string_view line) {
         if (color && *color <= 0xFFFFFF) target_.boardColor = *color;
     } else if (key == "level") {
         const std::optional<int32_t> level = ParseDecimal(value);
-        if (level && *level >= 1 && *level <= kHighestSettingsLevel) {
+        if (level && *level >= 1 && *level <= kLevelCount) {
             target_.level = *level;
             levelRestored_ = true;
         }

@@ -4,11 +4,12 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/cpu_level.h"
+#include "engine/instruction_set.h"
 #include "engine/levels.h"
 #include "tools/self_play.h"
 
@@ -82,7 +83,7 @@ std::string Row(const std::string& search, const char* engine, const Tally& t, b
 void CompareEngines(std::ostream& out, const std::string& search,
                     const std::vector<PositionLine>& lines, int repeats, bool split = false) {
     const Tally table = RunTurns(lines, {.engine = SearchEngine::TableBased}, repeats);
-    const Tally fast = RunTurns(lines, {.splitSearches = false}, repeats);
+    const Tally fast = RunTurns(lines, {.threads = SearchThreads::One}, repeats);
     const auto speedUp = [&](const Tally& t, bool wall) {
         std::string text =
             Format("  %5.1fx", NodesPerSecond(t, wall) / NodesPerSecond(table, wall));
@@ -91,7 +92,7 @@ void CompareEngines(std::ostream& out, const std::string& search,
     out << Row(search, "table-based", table, false) << '\n';
     out << Row("", "bitboard", fast, false) << speedUp(fast, false) << '\n';
     if (!split) return;
-    const Tally both = RunTurns(lines, {.splitSearches = true}, repeats);
+    const Tally both = RunTurns(lines, {.threads = SearchThreads::Two}, repeats);
     out << Row("", "table-based", table, true) << '\n';
     out << Row("", "bitboard x2", both, true) << speedUp(both, true) << '\n';
 }
@@ -114,6 +115,50 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// A turn's wall time on `threads`, the best of three runs, and the size of its search: the
+// midgame search's depth or the endgame read's open squares.
+struct SizedTurn {
+    SearchKind kind;
+    int size;
+    double seconds;
+};
+SizedTurn TimeTurn(const PositionLine& line, SearchThreads threads) {
+    SizedTurn turn{SearchKind::Pass, 0, 0};
+    auto s = std::make_unique<GameState>();
+    for (int run = 0; run < 3; ++run) {
+        SetUpPosition(*s, line);
+        const auto start = std::chrono::steady_clock::now();
+        turn.kind = ChooseComputerMove(*s, {.threads = threads}).kind;
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        turn.seconds = run == 0 ? took.count() : std::min(turn.seconds, took.count());
+    }
+    turn.size = IsEndgameRead(turn.kind) ? s->EndgameEmpties : s->SearchDepth;
+    return turn;
+}
+
+// Two threads against one by the size of the search, at the levels whose searches are small:
+// where the game splits a search (engine/computer_move.cpp) is read off this table.
+void CompareThreads(std::ostream& out, const std::vector<SelfPlayTurn>& turns) {
+    std::map<std::pair<bool, int>, std::vector<double>> ratios;  // by (read, size)
+    for (int level = 2; level <= 9; ++level) {
+        for (size_t i = 0; i < turns.size(); i += 6) {
+            PositionLine line = turns[i].position;
+            line.level = level;
+            const SizedTurn one = TimeTurn(line, SearchThreads::One);
+            const SizedTurn two = TimeTurn(line, SearchThreads::Two);
+            if (!IsSearch(one.kind) || one.kind == SearchKind::WinLossThenMidgame) continue;
+            ratios[{IsEndgameRead(one.kind), one.size}].push_back(two.seconds / one.seconds);
+        }
+    }
+    out << "Two threads against one by the size of the search, levels 2 to 9: the median over\n"
+           "the turns of the ratio of their wall times (each the best of three runs):\n"
+           "search          size  turns  two/one\n";
+    for (const auto& [key, values] : ratios)
+        out << Format("%-13s %6d %6zu %8.2f\n", key.first ? "endgame read" : "midgame depth",
+                      key.second, values.size(), Median(values));
+    out << '\n';
+}
+
 }  // namespace
 
 int RunBench(std::ostream& out) {
@@ -122,8 +167,9 @@ int RunBench(std::ostream& out) {
         "Positions: the turns of %d games of the bitboard engine against itself at level "
         "%d,\nafter %d random opening moves (seed %u).\n",
         kGames, kGameLevel, kRandomMoves, kSeed);
-    out << Format("Bitboard searches at processor level %s (this processor has %s).\n\n",
-                  CpuLevelName(ActiveCpuLevel()), CpuLevelName(SupportedCpuLevel()));
+    out << Format("Bitboard searches on instruction set %s (this processor has %s).\n\n",
+                  InstructionSetName(ActiveInstructionSet()),
+                  InstructionSetName(SupportedInstructionSet()));
 
     std::vector<PositionLine> midgame, deepMidgame, winLoss, exact, thinkSet;
     for (size_t i = 0; i < turns.size(); ++i) {
@@ -149,6 +195,7 @@ int RunBench(std::ostream& out) {
            "win-loss: 15 or 16 empty squares, turns that do not go on to the midgame search;\n"
            "exact: 14 or 15 empty squares. The level-11 midgame and the reads use a few\n"
            "positions only, to keep the table-based engine's time short.\n\n";
+    CompareThreads(out, turns);
 
     out << Format(
         "Think time of the bitboard engine, wall clock, over %zu positions of the first "

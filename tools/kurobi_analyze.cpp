@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/cpu_level.h"
+#include "engine/instruction_set.h"
 #include "tools/analysis.h"
 #include "tools/bench.h"
 #include "tools/perft.h"
@@ -21,8 +21,8 @@ int Usage(bool asked = false) {
                  "       kurobi-analyze perft N          leaf count of the move tree to depth N\n"
                  "       kurobi-analyze [--cpu=L] bench  search speed on built-in positions\n"
                  "       kurobi-analyze --help           this text\n"
-                 "  --cpu=baseline|v3|v4  run the searches at most at this processor level\n"
-                 "                        (by default at the highest level the processor has)\n");
+                 "  --cpu=baseline|v3|v4  run the searches on at most this instruction set\n"
+                 "                        (by default the highest one the processor has)\n");
     return asked ? 0 : 2;
 }
 
@@ -46,9 +46,9 @@ int AnalyzeStandardInput() {
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::string_view(argv[1]).starts_with("--cpu=")) {
-        kurobi::CpuLevel cap;
-        if (!kurobi::ParseCpuLevel(std::string_view(argv[1]).substr(6), cap)) return Usage();
-        kurobi::CapCpuLevel(cap);
+        kurobi::InstructionSet cap;
+        if (!kurobi::ParseInstructionSet(std::string_view(argv[1]).substr(6), cap)) return Usage();
+        kurobi::CapInstructionSet(cap);
         --argc;
         ++argv;
     }

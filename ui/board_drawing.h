@@ -4,6 +4,7 @@
 // is the game state's CellSize; square (x, y), both 1..8, covers ((x-1)c, (y-1)c)..(xc, yc).
 
 #include "core/game_state.h"
+#include "core/game_view.h"
 #include "ui/platform_canvas.h"
 
 namespace kurobi {
@@ -14,8 +15,7 @@ constexpr int BoardSurfaceSide(int windowWidth) {
 }
 
 // Side of the board at a new game, before the next full repaint fixes the geometry.
-inline constexpr int kNewGameBoardSide = 360;
-inline constexpr int kNewGameCellSize = kNewGameBoardSide / 8;
+inline constexpr int kNewGameBoardSide = 8 * kNewGameCellSize;
 
 // Background with its frame, the grid, the four star points and every disc of the game position.
 void PaintBoard(GdiCanvas& canvas, const GameState& s);

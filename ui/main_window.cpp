@@ -20,8 +20,6 @@ constexpr QSize kCreatedSize(403, 433);
 // A Wayland compositor that draws the frame itself tells no frame to square the window by once
 // shown, and keeps the first size as the window's own: there the window starts square.
 constexpr QSize kCreatedOnWayland(403, 403);
-constexpr ColorRef kDefaultBoardColor = 0x808000;
-constexpr int kDefaultFlipDelay = 80;
 constexpr int kMinimisedWidth = 430;
 // However the desktop sizes the window: the row of buttons whole, and a board under it.
 constexpr QSize kSmallestClient(257, 200);
@@ -132,7 +130,7 @@ void TForm1::FormCreate() {
     flow_.NewGame();
     state_->WaitingToStart = 1;
     state_->BoardColor = kDefaultBoardColor;
-    state_->FlipDelay = kDefaultFlipDelay;
+    state_->FlipDelay = kNormalFlipDelay;
     ApplyLevel(*state_, kDefaultLevel);
     AddTrayIcon();
     ReadSettingsFile();
@@ -360,9 +358,9 @@ void TForm1::SelectLevel(int level) {
 
 void TForm1::SetDisplaySpeed(int flipDelay) {
     state_->FlipDelay = flipDelay;
-    menu_.K17->setChecked(flipDelay == 10);
-    menu_.K18->setChecked(flipDelay == 80);
-    menu_.K19->setChecked(flipDelay == 300);
+    menu_.K17->setChecked(flipDelay == kFastFlipDelay);
+    menu_.K18->setChecked(flipDelay == kNormalFlipDelay);
+    menu_.K19->setChecked(flipDelay == kSlowFlipDelay);
 }
 
 // The board fits the window at once; the square is asked for when the window system has settled.

@@ -11,6 +11,7 @@
 #include "core/game_flow.h"
 #include "core/game_state.h"
 #include "core/game_view.h"
+#include "settings/settings.h"
 #include "ui/client_area.h"
 #include "ui/form_controls.h"
 #include "ui/main_menu.h"
@@ -83,9 +84,9 @@ class TForm1 : public QMainWindow, public GameView {
     void Button6Click();
     void Exit2Click() { close(); }
     void Undo1Click();
-    void K17Click() { SetDisplaySpeed(10); }
-    void K18Click() { SetDisplaySpeed(80); }
-    void K19Click() { SetDisplaySpeed(300); }
+    void K17Click() { SetDisplaySpeed(kFastFlipDelay); }
+    void K18Click() { SetDisplaySpeed(kNormalFlipDelay); }
+    void K19Click() { SetDisplaySpeed(kSlowFlipDelay); }
     void K26Click();
     void PB_BanMouseDown(Qt::MouseButton button, QPoint position);
     void PB_BanMouseUp(Qt::MouseButton button, QPoint position);
@@ -95,7 +96,7 @@ class TForm1 : public QMainWindow, public GameView {
     // The handler of the level items K6..K15 and K25 (levels 1..11): the level's search
     // fields and its check mark.
     void SelectLevel(int level);
-    // FlipDelay and the display-speed check marks (10 "どぱっ", 80 "ぱらぱら", 300 "だらだら").
+    // FlipDelay and the display-speed check marks ("どぱっ", "ぱらぱら", "だらだら").
     void SetDisplaySpeed(int flipDelay);
     // One pause of FlipDelay milliseconds: the beat of every animation.
     void DisplayPause() { Pause(state_->FlipDelay); }

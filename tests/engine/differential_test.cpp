@@ -1,7 +1,7 @@
 // The bitboard searches against the table-based ones through the whole turn: on thousands of
 // positions from random play, at every level and with every kind of search, both must choose the
 // same move with the same value and node count, and leave the same state for the turn driver,
-// at every processor level.
+// at every instruction set.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 
 #include "core/rules.h"
 #include "engine/computer_move.h"
-#include "engine/cpu_levels.h"
+#include "engine/instruction_sets.h"
 #include "engine/levels.h"
 #include "engine/random_play.h"
 #include "engine/same_choice.h"
@@ -50,13 +50,7 @@ std::string Describe(const Case& c) {
 }
 
 std::unique_ptr<GameState> SetUp(const Case& c, std::mt19937& rng) {
-    PositionLine line;
-    std::copy(std::begin(c.position.cells), std::end(c.position.cells), line.cells);
-    line.cpuColor = c.cpuColor;
-    line.level = c.level;
-    line.searchDepth = 0;
-    auto s = std::make_unique<GameState>();
-    SetUpPosition(*s, line);
+    std::unique_ptr<GameState> s = random_play::TurnOn(c.position, c.cpuColor, c.level);
     const int total = c.position.discs;
     switch (c.steer) {
         case Steer::Level:
@@ -107,27 +101,29 @@ struct Tally {
     int64_t skippedNodes = 0;
 };
 
-// Runs one turn with the table-based searches and, at every processor level, with the bitboard
+// Runs one turn with the table-based searches and, at every instruction set, with the bitboard
 // ones (on one thread and split); all must agree. A turn whose node count goes over
 // `nodeBudget` is compared between the bitboard searches only.
 void Compare(const Case& c, std::mt19937& rng, int64_t nodeBudget, Tally& tally) {
     const std::unique_ptr<GameState> start = SetUp(c, rng);
     const std::string label = Describe(c);
     auto one = std::make_unique<GameState>(*start);
-    const ComputerChoice oneChoice = ChooseComputerMove(*one, ThinkOptions{.splitSearches = false});
+    const ComputerChoice oneChoice =
+        ChooseComputerMove(*one, ThinkOptions{.threads = SearchThreads::One});
     const bool tooBig = oneChoice.nodes > nodeBudget;
     auto table = std::make_unique<GameState>(*start);
     const ComputerChoice tableChoice =
         tooBig ? oneChoice
                : ChooseComputerMove(*table, ThinkOptions{.engine = SearchEngine::TableBased});
     const GameState& reference = tooBig ? *one : *table;
-    AtEveryCpuLevel([&](CpuLevel level) {
-        for (const bool splitSearches : {false, true}) {
+    AtEveryInstructionSet([&](InstructionSet set) {
+        for (const SearchThreads threads : {SearchThreads::One, SearchThreads::Two}) {
             auto fast = std::make_unique<GameState>(*start);
             const ComputerChoice choice =
-                ChooseComputerMove(*fast, ThinkOptions{.splitSearches = splitSearches});
-            ExpectSameOutcome(tableChoice, reference, choice, *fast,
-                              label + AtLevel(level) + (splitSearches ? " (split)" : ""));
+                ChooseComputerMove(*fast, ThinkOptions{.threads = threads});
+            ExpectSameOutcome(
+                tableChoice, reference, choice, *fast,
+                label + OnSet(set) + (threads == SearchThreads::Two ? " (split)" : ""));
         }
     });
     if (tooBig) {

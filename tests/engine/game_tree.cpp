@@ -6,20 +6,6 @@
 
 namespace kurobi::testing {
 
-int CountEmpty(const Position& p) {
-    int n = 0;
-    for (int x = 1; x <= 8; ++x)
-        for (int y = 1; y <= 8; ++y) n += p.cells[Cell(x, y)] == kEmpty;
-    return n;
-}
-
-bool HasMove(const int32_t* cells, int32_t mover) {
-    for (int x = 1; x <= 8; ++x)
-        for (int y = 1; y <= 8; ++y)
-            if (cells[Cell(x, y)] == kEmpty && FlanksAny(cells, x, y, mover)) return true;
-    return false;
-}
-
 Position Play(const Position& p, int x, int y) {
     Position next = p;
     next.cells[Cell(x, y)] = p.toMove;
@@ -34,25 +20,6 @@ static std::vector<Square> Moves(const Position& p) {
         if (p.cells[Cell(sq.x, sq.y)] == kEmpty && FlanksAny(p.cells, sq.x, sq.y, p.toMove))
             moves.push_back(sq);
     return moves;
-}
-
-bool RandomPosition(std::mt19937& rng, int empties, Position& out) {
-    Position p;
-    PlaceStartingDiscs(p.cells);
-    p.toMove = kBlack;
-    while (CountEmpty(p) > empties) {
-        std::vector<Square> moves = Moves(p);
-        if (moves.empty()) {
-            p.toMove = -p.toMove;
-            if (Moves(p).empty()) return false;
-            continue;
-        }
-        const Square sq = moves[rng() % moves.size()];
-        p = Play(p, sq.x, sq.y);
-    }
-    if (Moves(p).empty()) p.toMove = -p.toMove;
-    out = p;
-    return !Moves(p).empty();
 }
 
 static int DiscDifference(const Position& p, int32_t side) {

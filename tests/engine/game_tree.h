@@ -8,20 +8,11 @@
 
 #include "core/game_state.h"
 #include "core/rules.h"
+#include "engine/random_play.h"
 
 namespace kurobi::testing {
 
-struct Position {
-    int32_t cells[kCells] = {};
-    int32_t toMove = kBlack;
-};
-
-int CountEmpty(const Position& p);
-bool HasMove(const int32_t* cells, int32_t mover);
-
-// Random legal play from the start until `empties` squares are left and `toMove` has a move.
-// Returns false if the game ended first.
-bool RandomPosition(std::mt19937& rng, int empties, Position& out);
+using random_play::Position;
 
 // The final disc difference for `cpu` with best play by both sides, `cpu` to move.
 int ExactValue(const Position& p, int32_t cpu);

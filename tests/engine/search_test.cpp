@@ -16,15 +16,6 @@ namespace {
 
 using testing::Position;
 
-// The game state as the turn driver finds it, the computer to move in `p`.
-void SetUpTurn(GameState& s, const Position& p, int level) {
-    PositionLine line{};
-    std::copy(std::begin(p.cells), std::end(p.cells), line.cells);
-    line.cpuColor = p.toMove;
-    line.level = level;
-    SetUpPosition(s, line);
-}
-
 // Runs `check` on `count` random positions with the computer to move; `empties(i)` gives the
 // number of empty squares of the i-th.
 template <class Empties, class Check>
@@ -32,10 +23,8 @@ void ForRandomPositions(uint32_t seed, int count, int level, Empties&& empties, 
     std::mt19937 rng(seed);
     for (int i = 0; i < count;) {
         Position p;
-        if (!testing::RandomPosition(rng, empties(i, rng), p)) continue;
-        GameState s;
-        SetUpTurn(s, p, level);
-        check(s, p, i++);
+        if (!random_play::PlayTo(rng, 64 - empties(i, rng), p)) continue;
+        check(*random_play::TurnOn(p, p.toMove, level), p, i++);
     }
 }
 
@@ -115,8 +104,8 @@ TEST(EndgameReads, NodeCountIsMovesTriedWithPassesNotCounted) {
         // A root move after which the player cannot answer but the computer can move again.
         for (const testing::RootValue& r : ExactRootValues(s, p)) {
             const Position after = testing::Play(p, r.move.x, r.move.y);
-            withPass += !testing::HasMove(after.cells, after.toMove) &&
-                        testing::HasMove(after.cells, -after.toMove);
+            withPass += !random_play::HasMove(after.cells, after.toMove) &&
+                        random_play::HasMove(after.cells, -after.toMove);
         }
     });
     EXPECT_GT(withPass, 5);

@@ -7,6 +7,9 @@
 // The exact read and the midgame search share the moves of every node on their first line that
 // is large enough, down to 10 open squares or 4 plies to go; the deep ones come only from deeper
 // positions than the random turns of the other tests.
+//
+// Which thread reads what, and whether a read shares its node out, depends on the threads'
+// timing; the chosen schedules take the caller-alone path and the share path on every run.
 
 #include <gtest/gtest.h>
 
@@ -18,10 +21,13 @@
 #include "engine/computer_move.h"
 #include "engine/random_play.h"
 #include "engine/same_choice.h"
+#include "engine/split_schedule.h"
 #include "tools/analysis.h"
 
 namespace kurobi {
 namespace {
+
+using random_play::RandomTurn;
 
 // Found by search over random boards; each has such a win after such a finished game.
 constexpr const char* kOutrankedWins[] = {
@@ -51,8 +57,8 @@ TEST(SplitWinLossRead, ReadsOnPastAWinThatAnEarlierFinishedGameOutranks) {
         auto one = std::make_unique<GameState>();
         auto split = std::make_unique<GameState>();
         const ComputerChoice t = WinLossTurn(text, {.engine = SearchEngine::TableBased}, *table);
-        const ComputerChoice o = WinLossTurn(text, {.splitSearches = false}, *one);
-        const ComputerChoice p = WinLossTurn(text, {.splitSearches = true}, *split);
+        const ComputerChoice o = WinLossTurn(text, {.threads = SearchThreads::One}, *one);
+        const ComputerChoice p = WinLossTurn(text, {.threads = SearchThreads::Two}, *split);
         ASSERT_EQ(t.kind, SearchKind::WinLoss) << text;
         EXPECT_GT(t.value, 0) << text;
         ExpectSameChoice(o, t, text);
@@ -65,32 +71,16 @@ TEST(SplitWinLossRead, ReadsOnPastAWinThatAnEarlierFinishedGameOutranks) {
     }
 }
 
-// A random position of `discs` discs at `level`, the computer to move; `endgameStart` decides the
-// search.
-std::unique_ptr<GameState> RandomTurn(std::mt19937& rng, int discs, int level, int endgameStart) {
-    random_play::Position p;
-    while (!random_play::PlayTo(rng, discs, p)) {
-    }
-    PositionLine line;
-    std::copy(std::begin(p.cells), std::end(p.cells), line.cells);
-    line.cpuColor = p.toMove;
-    line.level = level;
-    line.searchDepth = 0;
-    auto s = std::make_unique<GameState>();
-    SetUpPosition(*s, line);
-    s->EndgameStart = endgameStart;
-    return s;
-}
-
 // The turn on one thread (and by the table-based search, when `table`) and split: the same
-// choice, node count and value slots.
+// choice, node count and value slots. A win-loss read may go on to the midgame search.
 void ExpectSplitAsOneThread(const GameState& start, SearchKind kind, bool table,
                             const std::string& label) {
     auto one = std::make_unique<GameState>(start);
     auto split = std::make_unique<GameState>(start);
-    const ComputerChoice o = ChooseComputerMove(*one, {.splitSearches = false});
-    const ComputerChoice p = ChooseComputerMove(*split, {.splitSearches = true});
-    ASSERT_EQ(o.kind, kind) << label;
+    const ComputerChoice o = ChooseComputerMove(*one, {.threads = SearchThreads::One});
+    const ComputerChoice p = ChooseComputerMove(*split, {.threads = SearchThreads::Two});
+    ASSERT_EQ(o.kind == SearchKind::WinLossThenMidgame ? SearchKind::WinLoss : o.kind, kind)
+        << label;
     ExpectSameChoice(p, o, label);
     for (int ply = 0; ply < kPlies; ++ply)
         EXPECT_EQ(split->BestValue[ply], one->BestValue[ply]) << label << " ply " << ply;
@@ -123,6 +113,52 @@ TEST(SplitSearches, FirstLineNodeCutsOnHugeValues) {
         auto s = RandomTurn(rng, 16 + 4 * i, 7, 64);
         for (int cell = 0; cell < kCells; ++cell) s->SquareWeights()[cell] *= 1000;
         ExpectSplitAsOneThread(*s, SearchKind::Midgame, true, "huge weights " + std::to_string(i));
+    }
+}
+
+// The schedule for the scope; the game's own after it.
+struct ScheduleScope {
+    explicit ScheduleScope(const SplitSchedule& schedule) { SetSplitSchedule(schedule); }
+    ~ScheduleScope() { SetSplitSchedule({}); }
+};
+
+// The caller alone (the helper held by another search), the caller alone sharing every read it
+// can, and both threads sharing every read they can: each search kind as on one thread, and with
+// shares where the schedule forces them.
+TEST(SplitSearches, EveryScheduleAsOnOneThread) {
+    const SplitSchedule schedules[] = {
+        {.helperJoins = false, .shareAtOnce = false},
+        {.helperJoins = false, .shareAtOnce = true},
+        {.helperJoins = true, .shareAtOnce = true},
+    };
+    for (const SplitSchedule& schedule : schedules) {
+        const ScheduleScope scope(schedule);
+        const std::string label = std::string(schedule.helperJoins ? "two threads" : "alone") +
+                                  (schedule.shareAtOnce ? ", sharing at once" : "");
+        std::mt19937 rng(1209);
+        // Alone, the caller reads the last move of each node alone, and that read shares; two
+        // threads may read side by side up to the last move, and then share as their timing
+        // leads.
+        const auto expectShares = [&](int before, const std::string& what) {
+            if (schedule.shareAtOnce && !schedule.helperJoins) {
+                EXPECT_GT(SplitSharesSoFar(), before) << label << what;
+            }
+        };
+        int before = SplitSharesSoFar();
+        for (int discs : {49, 50})
+            ExpectSplitAsOneThread(*RandomTurn(rng, discs, 11, discs - 1), SearchKind::Exact, false,
+                                   label + ", exact read");
+        expectShares(before, ", exact read");
+        before = SplitSharesSoFar();
+        for (int discs : {48, 49})
+            ExpectSplitAsOneThread(*RandomTurn(rng, discs, 11, discs), SearchKind::WinLoss, false,
+                                   label + ", win-loss read");
+        expectShares(before, ", win-loss read");
+        before = SplitSharesSoFar();
+        for (int discs : {20, 36})
+            ExpectSplitAsOneThread(*RandomTurn(rng, discs, 9, 64), SearchKind::Midgame, false,
+                                   label + ", midgame");
+        expectShares(before, ", midgame");
     }
 }
 

@@ -20,35 +20,24 @@ namespace {
 // A turn at level 11 from a random position with `discs` discs; `endgameStart` picks the search.
 std::unique_ptr<GameState> LongTurn(unsigned seed, int discs, int endgameStart, int depth = 0) {
     std::mt19937 rng(seed);
-    random_play::Position p;
-    while (!random_play::PlayTo(rng, discs, p)) {
-    }
-    PositionLine line;
-    std::copy(std::begin(p.cells), std::end(p.cells), line.cells);
-    line.cpuColor = p.toMove;
-    line.level = 11;
-    line.searchDepth = depth;
-    auto s = std::make_unique<GameState>();
-    SetUpPosition(*s, line);
-    s->EndgameStart = endgameStart;
-    return s;
+    return random_play::RandomTurn(rng, discs, 11, endgameStart, depth);
 }
 
 struct Long {
     int discs;
     int endgameStart;
     SearchKind kind;
-    bool split;
+    SearchThreads threads;
 };
 
 // Each would read for minutes or more if nothing stopped it.
 constexpr Long kLongTurns[] = {
-    {20, 60, SearchKind::Midgame, false},
-    {20, 60, SearchKind::Midgame, true},
-    {42, 42, SearchKind::WinLoss, false},
-    {42, 42, SearchKind::WinLoss, true},
-    {42, 40, SearchKind::Exact, false},
-    {42, 40, SearchKind::Exact, true},
+    {20, 60, SearchKind::Midgame, SearchThreads::One},
+    {20, 60, SearchKind::Midgame, SearchThreads::Two},
+    {42, 42, SearchKind::WinLoss, SearchThreads::One},
+    {42, 42, SearchKind::WinLoss, SearchThreads::Two},
+    {42, 40, SearchKind::Exact, SearchThreads::One},
+    {42, 40, SearchKind::Exact, SearchThreads::Two},
 };
 
 TEST(StopRequest, AlreadySetEndsEverySearchAtOnce) {
@@ -56,7 +45,7 @@ TEST(StopRequest, AlreadySetEndsEverySearchAtOnce) {
     for (const Long& turn : kLongTurns) {
         auto s = LongTurn(9, turn.discs, turn.endgameStart);
         const ComputerChoice c =
-            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitSearches = turn.split});
+            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .threads = turn.threads});
         EXPECT_TRUE(c.stopped);
         EXPECT_EQ(c.kind, turn.kind);
     }
@@ -71,7 +60,7 @@ TEST(StopRequest, SetWhileSearchingEndsTheSearch) {
             stop.store(true);
         });
         const ComputerChoice c =
-            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .splitSearches = turn.split});
+            ChooseComputerMove(*s, ThinkOptions{.stop = &stop, .threads = turn.threads});
         closer.join();
         EXPECT_TRUE(c.stopped);
         EXPECT_EQ(c.kind, turn.kind);

@@ -1,14 +1,14 @@
 // The reference lines come from an independent implementation of the same rules; every one must
 // come out of the analysis path exactly, with either search implementation and at every
-// processor level.
+// instruction set.
+
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "engine/cpu_levels.h"
+#include "engine/instruction_sets.h"
 #include "tools/analysis.h"
 
 namespace kurobi {
@@ -34,11 +34,11 @@ TEST_P(ReferenceVectors, EveryLineMatchesExactly) {
             EXPECT_EQ(result, line.substr(arrow + 4)) << line.substr(0, arrow) << where;
         }
     };
-    // The table-based searches are built once; the bitboard ones once per processor level.
+    // The table-based searches are built once; the bitboard ones once per instruction set.
     if (options.engine == SearchEngine::TableBased) {
         check("");
     } else {
-        AtEveryCpuLevel([&](CpuLevel level) { check(AtLevel(level)); });
+        AtEveryInstructionSet([&](InstructionSet set) { check(OnSet(set)); });
     }
 }
 

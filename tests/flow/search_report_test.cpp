@@ -42,17 +42,21 @@ TEST(ForecastFor, SignOfTheReadDecides) {
 }
 
 TEST(DiagnosticLines, NodesTimeRateValueBlankAndMove) {
-    GameState s{};
-    s.NodeCount = 4321;
-    s.BestValue[1] = -12;
-    s.BestX[1] = 7;
-    s.BestY[1] = 2;
+    ComputerChoice choice{.kind = SearchKind::Midgame,
+                          .x = 7,
+                          .y = 2,
+                          .value = -12,
+                          .forecast = -12,
+                          .nodes = 4321,
+                          .elapsedMs = 250,
+                          .stopped = false};
     const std::vector<std::string> expected = {
         "4321", "思考時間＝0.25", "秒間＝17284", "得点＝-12", "", "7", "2"};
-    EXPECT_EQ(DiagnosticLines(s, 250), expected);
+    EXPECT_EQ(DiagnosticLines(choice), expected);
+    choice.elapsedMs = 0;
     const std::vector<std::string> instant = {"4321", "思考時間＝0", "秒間＝", "得点＝-12",
                                               "",     "7",           "2"};
-    EXPECT_EQ(DiagnosticLines(s, 0), instant);
+    EXPECT_EQ(DiagnosticLines(choice), instant);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ static bool InRange(const Settings& s) {
                        s.flipDelay == kurobi::kNormalFlipDelay ||
                        s.flipDelay == kurobi::kSlowFlipDelay;
     return speed && s.boardColor <= 0xFFFFFF && s.level >= 1 &&
-           s.level <= kurobi::kHighestSettingsLevel;
+           s.level <= kurobi::kLevelCount;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -2,7 +2,8 @@
 // What the test sound server plays, recorded from the monitor of its null sink "nul" (see
 // tests/support/with-sound-server).
 
-#include <QProcess>
+#include <sys/types.h>
+
 #include <QTemporaryDir>
 #include <cstdint>
 #include <vector>
@@ -28,7 +29,7 @@ class Recording {
     qint64 RecordedBytes() const;
 
     QTemporaryDir folder_;
-    QProcess recorder_;
+    pid_t recorder_ = -1;
 };
 
 }  // namespace kurobi::testing

@@ -1,11 +1,11 @@
-#include "engine/memo_tables.h"
+#include "engine/cache_tables.h"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
 
-#include "engine/leaf_values_memo.h"
-#include "engine/subtree_memo.h"
+#include "engine/leaf_values_cache.h"
+#include "engine/subtree_cache.h"
 
 namespace kurobi {
 namespace {
@@ -19,7 +19,7 @@ template <class Line>
 struct Pool {
     static_assert(sizeof(Line) == 64);
     struct Table {
-        std::array<Line, size_t{1} << kMemoLineBits> lines;
+        std::array<Line, size_t{1} << kTableLineBits> lines;
         uint8_t stamp = 0;
     };
     // Zero-filled at start (no line valid); 256 KiB a table.
@@ -30,7 +30,7 @@ struct Pool {
 }  // namespace
 
 template <class Line>
-MemoLease<Line>::MemoLease() {
+CacheLease<Line>::CacheLease() {
     using P = Pool<Line>;
     for (int t = 0; t < kTables; ++t) {
         if (P::lent[t].exchange(true, std::memory_order_acquire)) continue;
@@ -47,11 +47,11 @@ MemoLease<Line>::MemoLease() {
 }
 
 template <class Line>
-MemoLease<Line>::~MemoLease() {
+CacheLease<Line>::~CacheLease() {
     if (table_ >= 0) Pool<Line>::lent[table_].store(false, std::memory_order_release);
 }
 
-template class MemoLease<MemoBucket>;
-template class MemoLease<LeafValues>;
+template class CacheLease<CacheBucket>;
+template class CacheLease<LeafValues>;
 
 }  // namespace kurobi

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
+#include "engine/cache_tables.h"
 #include "engine/isa.h"
-#include "engine/memo_tables.h"
 
 namespace kurobi {
 
@@ -23,19 +23,19 @@ struct alignas(64) LeafValues {
     uint8_t cpuMoves;  // whether the computer moves at the node
     uint8_t stamp;
 };
-// Made once, with the baseline code (memo_tables.cpp), whatever copy of the searches uses it.
-extern template class MemoLease<LeafValues>;
+// Made once, with the baseline code (cache_tables.cpp), whatever copy of the searches uses it.
+extern template class CacheLease<LeafValues>;
 
 KUROBI_ISA_BEGIN
 
-class LeafValuesMemo {
+class LeafValuesCache {
   public:
     // The values kept for the node where `own` moves (the computer if kCpu), emptied for it
     // when another node's values were kept in their place. Without a table, one line is kept.
     template <bool kCpu>
     LeafValues& For(uint64_t own, uint64_t opp) {
         LeafValues& line =
-            lease_.lines() != nullptr ? lease_.lines()[MemoLineIndex(own, opp, 0)] : spare_;
+            lease_.lines() != nullptr ? lease_.lines()[TableLineIndex(own, opp, 0)] : spare_;
         if (line.own != own || line.opp != opp || line.cpuMoves != kCpu ||
             line.stamp != lease_.stamp()) {
             line.own = own;
@@ -49,7 +49,7 @@ class LeafValuesMemo {
     }
 
   private:
-    MemoLease<LeafValues> lease_;
+    CacheLease<LeafValues> lease_;
     LeafValues spare_{};
 };
 

@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "engine/computer_move.h"
-#include "engine/cpu_levels.h"
-#include "engine/leaf_values_memo.h"
+#include "engine/instruction_sets.h"
+#include "engine/leaf_values_cache.h"
 #include "engine/random_play.h"
 #include "engine/same_choice.h"
-#include "engine/subtree_memo.h"
+#include "engine/subtree_cache.h"
 #include "tools/analysis.h"
 
 namespace kurobi {
@@ -30,34 +30,26 @@ enum class Kind { Midgame, WinLoss, Exact };
 // to search as `kind` says.
 std::unique_ptr<GameState> Turn(int discs, Kind kind) {
     std::mt19937 rng(20261208);
-    random_play::Position p;
-    while (!random_play::PlayTo(rng, discs, p)) {
-    }
-    PositionLine line;
-    std::copy(std::begin(p.cells), std::end(p.cells), line.cells);
-    line.cpuColor = p.toMove;
-    line.level = kind == Kind::Midgame ? 7 : 11;
-    line.searchDepth = 0;
-    auto s = std::make_unique<GameState>();
-    SetUpPosition(*s, line);
-    s->EndgameStart = kind == Kind::Exact ? discs - 1 : kind == Kind::WinLoss ? discs : 60;
-    return s;
+    return random_play::RandomTurn(rng, discs, kind == Kind::Midgame ? 7 : 11,
+                                   kind == Kind::Exact     ? discs - 1
+                                   : kind == Kind::WinLoss ? discs
+                                                           : 60);
 }
 
 // Every table of both kinds, held until the end of the scope.
 struct EveryTableLent {
     template <class Line>
-    static void TakeAll(std::vector<std::unique_ptr<MemoLease<Line>>>& held) {
+    static void TakeAll(std::vector<std::unique_ptr<CacheLease<Line>>>& held) {
         do {
-            held.push_back(std::make_unique<MemoLease<Line>>());
+            held.push_back(std::make_unique<CacheLease<Line>>());
         } while (held.back()->lines() != nullptr);
     }
     EveryTableLent() {
         TakeAll(subtrees);
         TakeAll(leafValues);
     }
-    std::vector<std::unique_ptr<MemoLease<MemoBucket>>> subtrees;
-    std::vector<std::unique_ptr<MemoLease<LeafValues>>> leafValues;
+    std::vector<std::unique_ptr<CacheLease<CacheBucket>>> subtrees;
+    std::vector<std::unique_ptr<CacheLease<LeafValues>>> leafValues;
 };
 
 // The same position with the empty squares in another order.
@@ -69,7 +61,7 @@ std::unique_ptr<GameState> Reordered(const GameState& start, int order) {
     return s;
 }
 
-TEST(SearchMemos, SearchesInEveryListOrderAndWithoutATableMatchTheTableBasedOnes) {
+TEST(SearchCaches, SearchesInEveryListOrderAndWithoutATableMatchTheTableBasedOnes) {
     for (const auto& [kind, discs, name] :
          {std::tuple{Kind::Exact, 52, "exact"}, std::tuple{Kind::WinLoss, 52, "win-loss"},
           std::tuple{Kind::Midgame, 30, "midgame"}}) {
@@ -84,16 +76,17 @@ TEST(SearchMemos, SearchesInEveryListOrderAndWithoutATableMatchTheTableBasedOnes
             ASSERT_EQ(reference.kind == SearchKind::Exact, kind == Kind::Exact);
             nodeCounts.insert(reference.nodes);
             const std::string label = std::string(name) + ", order " + std::to_string(order);
-            AtEveryCpuLevel([&](CpuLevel level) {
-                for (const bool split : {false, true}) {
+            AtEveryInstructionSet([&](InstructionSet set) {
+                for (const SearchThreads threads : {SearchThreads::One, SearchThreads::Two}) {
                     auto fast = std::make_unique<GameState>(*listed);
-                    ExpectSameChoice(reference, ChooseComputerMove(*fast, {.splitSearches = split}),
-                                     label + AtLevel(level));
+                    ExpectSameChoice(reference, ChooseComputerMove(*fast, {.threads = threads}),
+                                     label + OnSet(set));
                 }
                 const EveryTableLent held;
                 auto bare = std::make_unique<GameState>(*listed);
-                ExpectSameChoice(reference, ChooseComputerMove(*bare, {.splitSearches = false}),
-                                 label + AtLevel(level) + " without a table");
+                ExpectSameChoice(reference,
+                                 ChooseComputerMove(*bare, {.threads = SearchThreads::One}),
+                                 label + OnSet(set) + " without a table");
             });
         }
         EXPECT_EQ(nodeCounts.size(), 3u) << "the list orders should read different trees";
@@ -102,26 +95,26 @@ TEST(SearchMemos, SearchesInEveryListOrderAndWithoutATableMatchTheTableBasedOnes
 
 // A table's stamps come round after 255 searches; what it held must not reach the search that
 // is given an old stamp again.
-TEST(SearchMemos, ATableForgetsWhenItsStampsComeRound) {
+TEST(SearchCaches, ATableForgetsWhenItsStampsComeRound) {
     const std::unique_ptr<GameState> start = Turn(52, Kind::Exact);
     const auto cycleUntilTheStampsComeRound = [] {
-        while (MemoLease<MemoBucket>().stamp() != 1) {
+        while (CacheLease<CacheBucket>().stamp() != 1) {
         }
     };
     cycleUntilTheStampsComeRound();
-    ChooseComputerMove(*Reordered(*start, 1), {.splitSearches = false});  // stamp 2
+    ChooseComputerMove(*Reordered(*start, 1), {.threads = SearchThreads::One});  // stamp 2
     cycleUntilTheStampsComeRound();
     const std::unique_ptr<GameState> again = Reordered(*start, 2);  // stamp 2 once more
     auto table = std::make_unique<GameState>(*again);
     const ComputerChoice reference =
         ChooseComputerMove(*table, {.engine = SearchEngine::TableBased});
-    ExpectSameChoice(reference, ChooseComputerMove(*again, {.splitSearches = false}),
+    ExpectSameChoice(reference, ChooseComputerMove(*again, {.threads = SearchThreads::One}),
                      "after the stamps came round");
 }
 
 // Midgame positions where a node whose children are all leaves has more of them than its kept
 // values hold, and no cut: the leaves past the kept ones must still be read when it recurs.
-TEST(SearchMemos, LeavesBeyondTheKeptValuesAreStillRead) {
+TEST(SearchCaches, LeavesBeyondTheKeptValuesAreStillRead) {
     for (const char* text :
          {"--------------O---X--O---OOXOO-----OXO----OXOOO--OOO-O---------- X 6",
           "---------OX-O-X---O-OXO---XOX-----OXXX---OX--------------------- O 8"}) {
@@ -132,10 +125,10 @@ TEST(SearchMemos, LeavesBeyondTheKeptValuesAreStillRead) {
         SetUpPosition(*table, line);
         const ComputerChoice reference =
             ChooseComputerMove(*table, {.engine = SearchEngine::TableBased});
-        AtEveryCpuLevel([&](CpuLevel level) {
+        AtEveryInstructionSet([&](InstructionSet set) {
             auto fast = std::make_unique<GameState>();
             SetUpPosition(*fast, line);
-            ExpectSameChoice(reference, ChooseComputerMove(*fast), text + AtLevel(level));
+            ExpectSameChoice(reference, ChooseComputerMove(*fast), text + OnSet(set));
         });
     }
 }

@@ -7,13 +7,13 @@
 
 #include <cstdint>
 
+#include "engine/cache_tables.h"
 #include "engine/isa.h"
-#include "engine/memo_tables.h"
 
 namespace kurobi {
 
 // One subtree: its position and context, and what its read gave.
-struct MemoEntry {
+struct CacheEntry {
     uint64_t own;  // the side to move's discs
     uint64_t opp;
     uint32_t context;
@@ -25,15 +25,15 @@ struct MemoEntry {
 
 // Two entries share a cache line: the first keeps the larger of the subtrees that met there,
 // the second the latest.
-struct alignas(64) MemoBucket {
-    MemoEntry entries[2];
+struct alignas(64) CacheBucket {
+    CacheEntry entries[2];
 };
-// Made once, with the baseline code (memo_tables.cpp), whatever copy of the searches uses it.
-extern template class MemoLease<MemoBucket>;
+// Made once, with the baseline code (cache_tables.cpp), whatever copy of the searches uses it.
+extern template class CacheLease<CacheBucket>;
 
 KUROBI_ISA_BEGIN
 
-class SubtreeMemo {
+class SubtreeCache {
   public:
     struct Key {
         uint64_t own;
@@ -50,7 +50,7 @@ class SubtreeMemo {
 
     // The subtree's earlier read, if one is kept.
     bool Find(const Key& key, Hit& hit) const {
-        for (const MemoEntry& e : Bucket(key).entries) {
+        for (const CacheEntry& e : Bucket(key).entries) {
             if (e.own == key.own && e.opp == key.opp && e.context == key.context &&
                 e.stamp == lease_.stamp()) {
                 hit = {e.nodes, e.value, e.from};
@@ -62,7 +62,7 @@ class SubtreeMemo {
 
     // Keeps a finished read.
     void Store(const Key& key, const Hit& hit) {
-        MemoEntry* entries = Bucket(key).entries;
+        CacheEntry* entries = Bucket(key).entries;
         const bool first = entries[0].stamp != lease_.stamp() || hit.nodes >= entries[0].nodes;
         entries[first ? 0 : 1] = {
             key.own,  key.opp,       key.context, hit.nodes, static_cast<int16_t>(hit.value),
@@ -70,11 +70,11 @@ class SubtreeMemo {
     }
 
   private:
-    MemoBucket& Bucket(const Key& key) const {
-        return lease_.lines()[MemoLineIndex(key.own, key.opp, key.context)];
+    CacheBucket& Bucket(const Key& key) const {
+        return lease_.lines()[TableLineIndex(key.own, key.opp, key.context)];
     }
 
-    MemoLease<MemoBucket> lease_;
+    CacheLease<CacheBucket> lease_;
 };
 
 KUROBI_ISA_END

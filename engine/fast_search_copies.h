@@ -1,5 +1,5 @@
 #pragma once
-// The bitboard searches as compiled for each processor level. The choice of level is made once
+// The bitboard searches as compiled for each instruction set. The choice of copy is made once
 // per search, at its root, so that no node pays for an indirect call.
 
 #include <atomic>
@@ -15,7 +15,7 @@ struct FastSearches {
 };
 
 extern const FastSearches kFastSearchesBaseline;
-#if defined(KUROBI_CPU_LEVELS)
+#if defined(KUROBI_INSTRUCTION_SETS)
 extern const FastSearches kFastSearchesV3;
 extern const FastSearches kFastSearchesV4;
 #endif
