@@ -255,8 +255,9 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     static constexpr int kFewSquares = 6;
 
     // Subtrees with fewer open squares than this are read again rather than looked up: they
-    // cost less than the look, and would crowd out larger ones (to measure: this one lower, the
-    // nodes per second of the bitboard exact and win-loss reads, `kurobi-analyze bench`).
+    // cost less than the look, and would crowd out larger ones. 4 and 6 measured the same as 5
+    // (to measure: this one lower or higher, the nodes per second of the bitboard exact and
+    // win-loss reads, `kurobi-analyze bench`).
     static constexpr int kCacheSquares = 5;
 
     template <int N>
@@ -302,8 +303,10 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     // Positions with up to this many open squares are read each by one function, everything it
     // calls compiled into it down to the last square: the compiler's own limits would leave
     // some of those calls, and the flips, out of line, at a cost of several per cent of a read.
-    // A fifth square doubles the code again and measured slower (to measure: this set to 5, the
-    // nodes per second of the bitboard exact and win-loss reads, `kurobi-analyze bench`).
+    // Four squares made the win-loss read 12-16 % and the exact read 5-15 % faster; three gave
+    // the win-loss read 7 % and the exact read nothing; a fifth square doubles the code again
+    // (0.46 to 1.05 MB) and measured slower than four (to measure: this set to 3 or 5, the nodes
+    // per second of the bitboard exact and win-loss reads, `kurobi-analyze bench`).
     static constexpr int kFlatSquares = 4;
 
     // Node for such a position. Returns false, having done nothing, when `own` has no move;
@@ -322,8 +325,9 @@ class EndgameRead : public FirstLineReads<EndgameRead<kWinLoss>> {
     // neighbour test, before they read a move: the flips of the second square then run
     // alongside the first move's read instead of after it. The second square's flips are lost
     // when the first move cuts, which costs less than the wait; from three squares up the
-    // saving is smaller and no surer (to measure: this set to 1 or 3, the nodes per second of
-    // the bitboard exact and win-loss reads, `kurobi-analyze bench`).
+    // saving is smaller and no surer: from three and four squares the win-loss read took 1.034
+    // and 1.020 times as long as from two, the exact read 1.018 and 0.989 (to measure: this set
+    // to 1, 3 or 4, the bitboard exact and win-loss reads, `kurobi-analyze bench`).
     static constexpr int kFlipsAheadSquares = 2;
 
     // FewSquaresMoves with every call below it inlined.
