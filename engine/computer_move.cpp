@@ -80,32 +80,19 @@ bool Split(const GameState& s, SearchKind kind, const ThinkOptions& options) {
                                        : s.EndgameEmpties >= kSplitReadEmpties;
 }
 
-// The three searches, by the engine chosen. Each returns false when a stop request ended it.
-bool StopRequested(const ThinkOptions& options) {
-    return options.stop != nullptr && options.stop->load(std::memory_order_relaxed);
-}
-
-bool RunMidgameSearch(GameState& s, const ThinkOptions& options) {
-    if (options.engine == SearchEngine::Bitboard)
-        return FastMidgameSearch(s, options.stop, Split(s, SearchKind::Midgame, options));
-    if (StopRequested(options)) return false;
-    SearchNode(s);
-    return true;
-}
-
-bool RunWinLossRead(GameState& s, const ThinkOptions& options) {
-    if (options.engine == SearchEngine::Bitboard)
-        return FastWinLossRead(s, options.stop, Split(s, SearchKind::WinLoss, options));
-    if (StopRequested(options)) return false;
-    WinLossNode(s);
-    return true;
-}
-
-bool RunExactRead(GameState& s, const ThinkOptions& options) {
-    if (options.engine == SearchEngine::Bitboard)
-        return FastExactRead(s, options.stop, Split(s, SearchKind::Exact, options));
-    if (StopRequested(options)) return false;
-    ExactNode(s);
+// The search of `kind` (Midgame, WinLoss or Exact), by the engine chosen. Returns false when a
+// stop request ended it.
+bool RunSearch(GameState& s, SearchKind kind, const ThinkOptions& options) {
+    if (options.engine == SearchEngine::Bitboard) {
+        const bool split = Split(s, kind, options);
+        if (kind == SearchKind::Midgame) return FastMidgameSearch(s, options.stop, split);
+        if (kind == SearchKind::WinLoss) return FastWinLossRead(s, options.stop, split);
+        return FastExactRead(s, options.stop, split);
+    }
+    if (options.stop != nullptr && options.stop->load(std::memory_order_relaxed)) return false;
+    if (kind == SearchKind::Midgame) SearchNode(s);
+    else if (kind == SearchKind::WinLoss) WinLossNode(s);
+    else ExactNode(s);
     return true;
 }
 
@@ -154,20 +141,12 @@ ComputerChoice ChooseComputerMove(GameState& s, const ThinkOptions& options, Tic
         PreparePlies(s);
         if (IsEndgameRead(choice.kind)) s.EndgameEmpties = 64 - total;
         const uint32_t start = ticks.NowMs();
-        bool finished;
-        if (choice.kind == SearchKind::Midgame) {
-            finished = RunMidgameSearch(s, options);
-        } else if (choice.kind == SearchKind::WinLoss) {
-            finished = RunWinLossRead(s, options);
-            choice.forecast = s.BestValue[1];
-            if (finished && s.BestValue[1] < 0) {
-                s.Ply = 1;
-                finished = RunMidgameSearch(s, options);
-                choice.kind = SearchKind::WinLossThenMidgame;
-            }
-        } else {
-            finished = RunExactRead(s, options);
-            choice.forecast = s.BestValue[1];
+        bool finished = RunSearch(s, choice.kind, options);
+        if (IsEndgameRead(choice.kind)) choice.forecast = s.BestValue[1];
+        if (choice.kind == SearchKind::WinLoss && finished && s.BestValue[1] < 0) {
+            s.Ply = 1;
+            finished = RunSearch(s, SearchKind::Midgame, options);
+            choice.kind = SearchKind::WinLossThenMidgame;
         }
         choice.elapsedMs = static_cast<uint32_t>(ticks.NowMs() - start);
         if (!finished) {

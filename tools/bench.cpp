@@ -115,27 +115,6 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// A turn's wall time on `threads`, the best of three runs, and the size of its search: the
-// midgame search's depth or the endgame read's open squares.
-struct SizedTurn {
-    SearchKind kind;
-    int size;
-    double seconds;
-};
-SizedTurn TimeTurn(const PositionLine& line, SearchThreads threads) {
-    SizedTurn turn{SearchKind::Pass, 0, 0};
-    auto s = std::make_unique<GameState>();
-    for (int run = 0; run < 3; ++run) {
-        SetUpPosition(*s, line);
-        const auto start = std::chrono::steady_clock::now();
-        turn.kind = ChooseComputerMove(*s, {.threads = threads}).kind;
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        turn.seconds = run == 0 ? took.count() : std::min(turn.seconds, took.count());
-    }
-    turn.size = IsEndgameRead(turn.kind) ? s->EndgameEmpties : s->SearchDepth;
-    return turn;
-}
-
 // Two threads against one by the size of the search, at the levels whose searches are small:
 // where the game splits a search (engine/computer_move.cpp) is read off this table.
 void CompareThreads(std::ostream& out, const std::vector<SelfPlayTurn>& turns) {
@@ -144,10 +123,14 @@ void CompareThreads(std::ostream& out, const std::vector<SelfPlayTurn>& turns) {
         for (size_t i = 0; i < turns.size(); i += 6) {
             PositionLine line = turns[i].position;
             line.level = level;
-            const SizedTurn one = TimeTurn(line, SearchThreads::One);
-            const SizedTurn two = TimeTurn(line, SearchThreads::Two);
-            if (!IsSearch(one.kind) || one.kind == SearchKind::WinLossThenMidgame) continue;
-            ratios[{IsEndgameRead(one.kind), one.size}].push_back(two.seconds / one.seconds);
+            auto s = std::make_unique<GameState>();
+            SetUpPosition(*s, line);
+            const SearchKind kind = ChooseComputerMove(*s, {.threads = SearchThreads::One}).kind;
+            if (!IsSearch(kind) || kind == SearchKind::WinLossThenMidgame) continue;
+            const int size = IsEndgameRead(kind) ? s->EndgameEmpties : s->SearchDepth;
+            const Tally one = RunTurns({line}, {.threads = SearchThreads::One}, 3);
+            const Tally two = RunTurns({line}, {.threads = SearchThreads::Two}, 3);
+            ratios[{IsEndgameRead(kind), size}].push_back(two.wallSeconds / one.wallSeconds);
         }
     }
     out << "Two threads against one by the size of the search, levels 2 to 9: the median over\n"
