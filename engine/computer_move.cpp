@@ -59,13 +59,12 @@ bool HasSeveralProcessors() {
 }
 
 // The smallest searches shared out between two threads. Below them the hand-overs between the
-// threads cost more than the second thread gains: `kurobi-analyze bench`, table "two threads
-// against one by the size of the search", on a two-core machine busy with other builds, gave
-// the median ratio of wall times two/one: midgame depth 2 1.94, 4 1.29, 5 1.10, 6 1.04, 7 1.03;
-// endgame reads with 3 open squares 1.32, 7 1.17, 9 1.08, 11 1.01, 13 1.00. At and above these
-// sizes an idle machine gains from the second thread (the bench's searches at level 6: midgame
-// 1.19x, and more for larger ones).
-constexpr int kSplitMidgameDepth = 6;
+// threads cost more than the second thread gains. `kurobi-analyze bench`, table "two threads
+// against one by the size of the search", on an idle two-core machine: the ratio of wall times
+// two/one, lowest to highest of six runs (and the six runs' median), midgame depth 5 1.17-1.21,
+// 6 0.95-1.16 (1.08), 7 0.82-1.07 (0.92), 9 0.71-0.90; endgame reads with 9 open squares
+// 1.19-1.54, 10 1.01-1.30 (1.14), 11 0.90-1.32 (0.96), 12 0.82-1.07 (0.96), 13 0.73-0.98.
+constexpr int kSplitMidgameDepth = 7;
 constexpr int kSplitReadEmpties = 11;
 
 // Whether the search about to run, from the state the turn driver prepared, is to be split.

@@ -84,13 +84,11 @@ class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
         int floor = 0;  // the moves the threads may take: floor to limit
         int limit = 0;
         // SetUp fills the first `count` squares and clears their `done`; a read is looked at
-        // only once it is done. Left unset otherwise: clearing every node's arrays took a
-        // measurable share of a short search (to measure: the arrays cleared, the "bitboard x2"
-        // midgame level 6 row, `kurobi-analyze bench`).
-        std::array<int, 64> squares;
+        // only once it is done.
+        std::array<int, 64> squares{};
         int count = 0;
-        std::array<MoveRead, 64> reads;
-        std::array<bool, 64> done;
+        std::array<MoveRead, 64> reads{};
+        std::array<bool, 64> done{};
     };
     using Readers = std::array<int, kWorkers>;  // the move each thread reads, -1 for none
 
@@ -367,9 +365,6 @@ class LineSplit final : public NodeSharing<decltype(Read::FirstLineBounds(1))> {
     bool sharing_ = false;
     Readers sharedReading_{-1, -1};
     std::array<std::atomic<bool>, kWorkers> abandon_{};
-    // Built with the split: optionals emplaced later cost several microseconds to set up,
-    // a few per cent of a short search (to measure: the "bitboard x2" midgame level 6 row,
-    // `kurobi-analyze bench`).
     std::array<Read, kWorkers> readers_;
 };
 

@@ -115,26 +115,28 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// Two threads against one by the size of the search, at the levels whose searches are small:
-// where the game splits a search (engine/computer_move.cpp) is read off this table.
+// Two threads against one by the size of the search: where the game splits a search
+// (engine/computer_move.cpp) is read off this table. The turns are every sixth one at the levels
+// whose searches are small, and level 11's endgame reads, of every size from 47 discs on.
 void CompareThreads(std::ostream& out, const std::vector<SelfPlayTurn>& turns) {
     std::map<std::pair<bool, int>, std::vector<double>> ratios;  // by (read, size)
-    for (int level = 2; level <= 9; ++level) {
-        for (size_t i = 0; i < turns.size(); i += 6) {
-            PositionLine line = turns[i].position;
-            line.level = level;
-            auto s = std::make_unique<GameState>();
-            SetUpPosition(*s, line);
-            const SearchKind kind = ChooseComputerMove(*s, {.threads = SearchThreads::One}).kind;
-            if (!IsSearch(kind) || kind == SearchKind::WinLossThenMidgame) continue;
-            const int size = IsEndgameRead(kind) ? s->EndgameEmpties : s->SearchDepth;
-            const Tally one = RunTurns({line}, {.threads = SearchThreads::One}, 3);
-            const Tally two = RunTurns({line}, {.threads = SearchThreads::Two}, 3);
-            ratios[{IsEndgameRead(kind), size}].push_back(two.wallSeconds / one.wallSeconds);
-        }
-    }
-    out << "Two threads against one by the size of the search, levels 2 to 9: the median over\n"
-           "the turns of the ratio of their wall times (each the best of three runs):\n"
+    const auto compare = [&](PositionLine line, int level) {
+        line.level = level;
+        auto s = std::make_unique<GameState>();
+        SetUpPosition(*s, line);
+        const SearchKind kind = ChooseComputerMove(*s, {.threads = SearchThreads::One}).kind;
+        if (!IsSearch(kind) || kind == SearchKind::WinLossThenMidgame) return;
+        const int size = IsEndgameRead(kind) ? s->EndgameEmpties : s->SearchDepth;
+        const Tally one = RunTurns({line}, {.threads = SearchThreads::One}, 3);
+        const Tally two = RunTurns({line}, {.threads = SearchThreads::Two}, 3);
+        ratios[{IsEndgameRead(kind), size}].push_back(two.wallSeconds / one.wallSeconds);
+    };
+    for (int level = 2; level <= 9; ++level)
+        for (size_t i = 0; i < turns.size(); i += 6) compare(turns[i].position, level);
+    for (const SelfPlayTurn& turn : turns)
+        if (turn.discs >= 47) compare(turn.position, kLevelCount);
+    out << "Two threads against one by the size of the search: the median over the turns of\n"
+           "the ratio of their wall times (each the best of three runs):\n"
            "search          size  turns  two/one\n";
     for (const auto& [key, values] : ratios)
         out << Format("%-13s %6d %6zu %8.2f\n", key.first ? "endgame read" : "midgame depth",
