@@ -336,19 +336,18 @@ void TForm1::FormResize() {
     // sway's), a size it gives cannot be told from a tile, and Qt takes a size asked for in a
     // tile as granted while the compositor shows only the tile: such sizes are kept as given.
     const bool own = normal && !FrameMargins().isNull();
-    if (const std::optional<QSize> square = squareRule_.Given(size(), FrameMargins(), own)) {
-        SetOuterSize(square->grownBy(FrameMargins()));
-    } else if (OnWayland()) {
-        // A compositor's resize with the mouse overrides the window's request until its end,
-        // which no event tells; a square refused is asked for once more a moment later.
+    // A compositor's resize with the mouse overrides the window's request until its end, which
+    // no event tells; on Wayland a square refused is asked for once more a moment later.
+    if (!AskForSquare(squareRule_.Given(size(), FrameMargins(), own)) && OnWayland())
         retry_.start();
-    }
 }
 
-void TForm1::RetrySquare() {
-    if (const std::optional<QSize> square = squareRule_.Retry(size())) {
-        SetOuterSize(square->grownBy(FrameMargins()));
-    }
+void TForm1::RetrySquare() { AskForSquare(squareRule_.Retry(size())); }
+
+bool TForm1::AskForSquare(const std::optional<QSize>& client) {
+    if (!client) return false;
+    SetOuterSize(client->grownBy(FrameMargins()));
+    return true;
 }
 
 void TForm1::SelectLevel(int level) {

@@ -124,6 +124,8 @@ class TForm1 : public QMainWindow, public GameView {
     // given it a size of its own meanwhile (a tiling compositor's).
     void SquareAtFirstShow();
     void RetrySquare();
+    // Asks for the client size the square rule answered with, if it answered; returns whether.
+    bool AskForSquare(const std::optional<QSize>& client);
 
     // "Kurobi.ini": read into the speed, colour and level as their menu items set them;
     // written from them. Neither reports anything.

@@ -4,10 +4,10 @@
 
 namespace kurobi {
 
-std::optional<QSize> SquareRule::Given(QSize client, QMargins frame, bool normalState) {
+std::optional<QSize> SquareRule::Given(QSize client, QMargins frame, bool ownSize) {
     const QSize square = SquareClient(client.width() + frame.left() + frame.right(), frame);
     const std::optional<QSize> asked = std::exchange(asked_, std::nullopt);
-    if (!normalState || client == square) {
+    if (!ownSize || client == square) {
         refused_.reset();
         return std::nullopt;
     }

@@ -15,8 +15,9 @@ namespace kurobi {
 class SquareRule {
   public:
     // The client size to ask for now that the window system has given the window `client` inside
-    // `frame`, or nothing.
-    std::optional<QSize> Given(QSize client, QMargins frame, bool normalState);
+    // `frame`, or nothing. Where the window's size is not its own to choose (`ownSize` false:
+    // maximised, full screen, or tiled), the given size is taken as it is.
+    std::optional<QSize> Given(QSize client, QMargins frame, bool ownSize);
 
     // The user is giving the window a size with the mouse: what comes answers no request.
     void UserResizing() { asked_.reset(); }
