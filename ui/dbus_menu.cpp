@@ -114,8 +114,8 @@ QList<int> DBusMenu::EventGroup(const QList<DBusMenuEvent>& events) {
 }
 
 bool DBusMenu::AboutToShow(int) {
-    return false;
-}  // nothing to update: the menu is fixed
+    return false;  // nothing to update: the menu is fixed
+}
 
 QList<int> DBusMenu::AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors) {
     idErrors.clear();
